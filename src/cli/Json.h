@@ -5,7 +5,7 @@
 
 namespace tallyhand::cli {
 
-// A JSON string literal; bytes that are not valid UTF-8 are read as Windows-1252.
+// A JSON string literal; the bytes are passed through unchanged, control characters escaped.
 std::string jsonString(std::string_view text);
 
 } // namespace tallyhand::cli
