@@ -105,6 +105,15 @@ CardMask maskOfLine(const RankLine& line)
     return m;
 }
 
+// Whether m holds at least n cards, for small n.
+constexpr bool atLeast(CardMask m, int n)
+{
+    for (; n > 0; --n, m &= m - 1)
+        if (m == 0)
+            return false;
+    return true;
+}
+
 // Counts, by rank number, every five-card set of `avail` holding at least
 // `need` cards of `board`, choosing the highest remaining card first.
 class ReachableSets {
@@ -127,10 +136,10 @@ public:
                 ++m_histogram[m_rankOfSet[base + static_cast<std::uint32_t>(c)]];
             } else {
                 const CardMask below = avail & (bit - 1);
-                if (std::popcount(below) < K - 1)
+                if (!atLeast(below, K - 1))
                     return; // lower cards leave even fewer below them
                 const int stillNeeded = need - ((m_board & bit) != 0 ? 1 : 0);
-                if (stillNeeded > std::popcount(below & m_board))
+                if (!atLeast(below & m_board, stillNeeded))
                     continue;
                 walk<K - 1>(below, stillNeeded > 0 ? stillNeeded : 0, base + kBinomial(c, K));
             }

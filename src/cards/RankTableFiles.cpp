@@ -4,6 +4,8 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
+#include <vector>
 #include <fstream>
 #include <system_error>
 
@@ -13,6 +15,9 @@ namespace {
 constexpr std::array<std::size_t, kListCount> kLineCounts{4, 36, 624, 3744, 5108, 10200, 54912, 123552, 1098240};
 
 int fileNumber(ListId id) { return static_cast<int>(id) + 1; }
+
+constexpr std::size_t kChunk = std::size_t{1} << 20;
+constexpr std::size_t kMaxLineLength = 64;
 
 const std::array<std::string, kCardCount>& cardTexts()
 {
@@ -25,17 +30,46 @@ const std::array<std::string, kCardCount>& cardTexts()
     return texts;
 }
 
+// Writes one file line at out (at most kMaxLineLength bytes), returns its end.
+char* formatLine(char* out, const RankLine& line)
+{
+    const auto& texts = cardTexts();
+    out = std::to_chars(out, out + 8, line.rank).ptr;
+    *out++ = ' ';
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (i > 0)
+            *out++ = ',';
+        const std::string& text = texts[line.cards[i] < kCardCount ? line.cards[i] : 0];
+        std::memcpy(out, text.data(), text.size());
+        out += text.size();
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    return out;
+}
+
+// Rank value of a rank character, 0 for any other character.
+const std::array<std::uint8_t, 256>& rankValues()
+{
+    static const std::array<std::uint8_t, 256> values = [] {
+        std::array<std::uint8_t, 256> v{};
+        for (int c = 0; c < 256; ++c)
+            v[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(rankValueOfChar(static_cast<char>(c)));
+        return v;
+    }();
+    return values;
+}
+
 // Reads one card text at p, advancing p; nullopt when there is none.
 std::optional<Card> parseCard(const char*& p, const char* end)
 {
     if (p == end)
         return std::nullopt;
-    const int rank = rankValueOfChar(*p);
+    const int rank = rankValues()[static_cast<unsigned char>(*p)];
     if (rank == 0)
         return std::nullopt;
     ++p;
-    const auto rest = static_cast<std::size_t>(end - p);
-    const std::string_view tail(p, rest);
+    const std::string_view tail(p, static_cast<std::size_t>(end - p));
     int suit = 0;
     if (tail.starts_with("Herz"))
         suit = 1;
@@ -86,22 +120,19 @@ bool parseLine(const char*& p, const char* end, RankLine& line)
     return true;
 }
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& file)
+// Appends the lines between p and end to list; false when one does not parse
+// or the list would grow beyond `expected` lines.
+bool parseLines(const char* p, const char* end, RankList& list, std::size_t expected)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec))
-        return std::nullopt;
-    const auto size = std::filesystem::file_size(file, ec);
-    if (ec)
-        return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string text(static_cast<std::size_t>(size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(size));
-    if (in.gcount() != static_cast<std::streamsize>(size))
-        return std::nullopt;
-    return text;
+    while (p != end) {
+        if (list.size() == expected)
+            return false;
+        RankLine line{};
+        if (!parseLine(p, end, line))
+            return false;
+        list.push_back(line);
+    }
+    return true;
 }
 
 } // namespace
@@ -118,34 +149,31 @@ std::size_t expectedLineCount(ListId id)
 
 std::string rankListFileText(const RankList& list)
 {
-    const auto& texts = cardTexts();
-    std::string out;
-    out.reserve(list.size() * 40);
-    std::array<char, 8> number{};
-    for (const RankLine& line : list) {
-        const auto [end, ec] = std::to_chars(number.data(), number.data() + number.size(), line.rank);
-        (void)ec;
-        out.append(number.data(), end);
-        out += ' ';
-        for (std::size_t i = 0; i < 5; ++i) {
-            if (i > 0)
-                out += ',';
-            out += texts[line.cards[i]];
-        }
-        out += "\r\n";
-    }
+    std::string out(list.size() * kMaxLineLength, '\0');
+    char* end = out.data();
+    for (const RankLine& line : list)
+        end = formatLine(end, line);
+    out.resize(static_cast<std::size_t>(end - out.data()));
     return out;
 }
 
 bool writeRankListFile(const std::filesystem::path& file, const RankList& list)
 {
-    const std::string text = rankListFileText(list);
     std::filesystem::path temp = file;
     temp += ".tmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        std::vector<char> buffer(kChunk + kMaxLineLength);
+        char* end = buffer.data();
+        for (std::size_t i = 0; i < list.size() && out; ++i) {
+            end = formatLine(end, list[i]);
+            if (static_cast<std::size_t>(end - buffer.data()) >= kChunk) {
+                out.write(buffer.data(), end - buffer.data());
+                end = buffer.data();
+            }
+        }
         if (out)
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            out.write(buffer.data(), end - buffer.data());
         if (out)
             out.close();
         if (!out) {
@@ -168,27 +196,49 @@ std::optional<RankList> parseRankListText(std::string_view text, ListId id)
     const std::size_t expected = expectedLineCount(id);
     RankList list;
     list.reserve(expected);
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while (p != end) {
-        if (list.size() == expected)
-            return std::nullopt;
-        RankLine line{};
-        if (!parseLine(p, end, line))
-            return std::nullopt;
-        list.push_back(line);
-    }
-    if (list.size() != expected)
+    if (!parseLines(text.data(), text.data() + text.size(), list, expected) || list.size() != expected)
         return std::nullopt;
     return list;
 }
 
 std::optional<RankList> readRankListFile(const std::filesystem::path& file, ListId id)
 {
-    const auto text = readWholeFile(file);
-    if (!text)
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
         return std::nullopt;
-    return parseRankListText(*text, id);
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    const std::size_t expected = expectedLineCount(id);
+    RankList list;
+    list.reserve(expected);
+    // Read in pieces; a line cut by the end of a piece waits for the next one.
+    std::vector<char> buffer(kChunk);
+    std::size_t kept = 0;
+    for (;;) {
+        in.read(buffer.data() + kept, static_cast<std::streamsize>(kChunk - kept));
+        if (in.bad())
+            return std::nullopt;
+        const std::size_t have = kept + static_cast<std::size_t>(in.gcount());
+        const bool last = have < kChunk;
+        const char* begin = buffer.data();
+        const char* stop = begin + have;
+        if (!last) {
+            const auto newline = std::string_view(begin, have).rfind('\n');
+            if (newline == std::string_view::npos)
+                return std::nullopt; // no line is that long
+            stop = begin + newline + 1;
+        }
+        if (!parseLines(begin, stop, list, expected))
+            return std::nullopt;
+        if (last)
+            break;
+        kept = have - static_cast<std::size_t>(stop - begin);
+        std::memmove(buffer.data(), stop, kept);
+    }
+    if (list.size() != expected)
+        return std::nullopt;
+    return list;
 }
 
 std::string missingFileMessage(ListId id)

@@ -22,6 +22,18 @@ CardMask lineMask(const RankLine& line)
     return validCards(line) ? maskOfCards(line.cards) : 0;
 }
 
+// Five different cards of the deck (cheaper than counting bits in the load loop).
+bool fiveDifferentCards(const RankLine& line, CardMask& mask)
+{
+    mask = 0;
+    for (Card c : line.cards) {
+        if (c >= kCardCount || contains(mask, c))
+            return false;
+        mask |= maskOf(c);
+    }
+    return true;
+}
+
 std::size_t listIndex(ListId id) { return static_cast<std::size_t>(id); }
 
 } // namespace
@@ -30,6 +42,8 @@ RankTables RankTables::fromLists(RankLists lists)
 {
     RankTables t;
     t.m_lists = std::move(lists);
+    for (RankList& list : t.m_lists)
+        list.shrink_to_fit();
     t.m_entries.assign(kFiveCardSets, 0);
     t.m_rankOfSet.assign(kFiveCardSets, 0);
     t.m_listOfRank.assign(kMaxIndexedRank, kNoList);
@@ -42,8 +56,8 @@ RankTables RankTables::fromLists(RankLists lists)
         const auto count = static_cast<std::uint32_t>(std::min<std::size_t>(list.size(), kPositionMask));
         for (std::uint32_t pos = 0; pos < count; ++pos) {
             const RankLine& line = list[pos];
-            const CardMask mask = lineMask(line);
-            if (cardCount(mask) != 5) {
+            CardMask mask = 0;
+            if (!fiveDifferentCards(line, mask)) {
                 // Such a line never holds five given cards, but it may still be
                 // counted as a reachable holding: leave that to the line walk.
                 canonical = false;
