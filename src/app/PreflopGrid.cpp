@@ -31,7 +31,8 @@ PreflopGrid::PreflopGrid(QWidget* parent) : QTableWidget(3, 17, parent)
     setGridStyle(Qt::SolidLine);
 
     QFont cellFont = font();
-    cellFont.setPointSize(7);
+    cellFont.setPixelSize(10);
+    cellFont.setBold(true);
     static const char* headings[16] = {"NR", "R", "RR", "NR", "R", "RR", "NR", "R4",
                                        "R",  "RR", "NR", "R", "RR", "NR", "R", "RR"};
     for (int c = 0; c < 17; ++c)
