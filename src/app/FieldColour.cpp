@@ -15,7 +15,7 @@ void setFieldColour(QWidget* field, std::optional<QColor> colour)
     } else {
         pal.setColor(QPalette::Base, *colour);
         // Keep the text readable on dark backgrounds such as the "made" green.
-        pal.setColor(QPalette::Text, colour->lightness() < 110 ? QColor(Qt::white) : QColor(Qt::black));
+        pal.setColor(QPalette::Text, qGray(colour->rgb()) < 128 ? QColor(Qt::white) : QColor(Qt::black));
     }
     field->setPalette(pal);
 }

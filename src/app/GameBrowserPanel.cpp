@@ -32,10 +32,10 @@ GameBrowserPanel::GameBrowserPanel(QWidget* parent) : QWidget(parent)
     m_lbGame = makeList(QStringLiteral("lb_game"), tournaments);
     tournaments->layout()->addWidget(m_lbTour);
     tournaments->layout()->addWidget(m_lbGame);
-    layout->addWidget(m_pages, 3);
+    layout->addWidget(m_pages, 5);
 
     m_lb3 = makeList(QStringLiteral("lb3"), this);
-    layout->addWidget(m_lb3, 2);
+    layout->addWidget(m_lb3, 3);
 }
 
 } // namespace tallyhand::app

@@ -10,7 +10,7 @@ const QColor kFixedBlue(0, 0, 255);
 
 QColor textColourOn(QColor background)
 {
-    return background.lightness() < 110 ? QColor(Qt::white) : QColor(Qt::black);
+    return qGray(background.rgb()) < 128 ? QColor(Qt::white) : QColor(Qt::black);
 }
 
 } // namespace

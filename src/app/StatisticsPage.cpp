@@ -20,7 +20,7 @@ StatisticsPage::StatisticsPage(QWidget* parent) : QWidget(parent)
     layout->setSpacing(6);
 
     m_browser = new GameBrowserPanel(this);
-    layout->addWidget(m_browser, 2);
+    layout->addWidget(m_browser, 4);
 
     m_pages = makePageControl(QStringLiteral("PageControl3"), this);
     m_gamePlay = new GamePlayPanel(m_pages);
