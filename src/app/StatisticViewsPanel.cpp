@@ -10,20 +10,20 @@ namespace tallyhand::app {
 
 namespace {
 
-struct PageSpec {
+struct PageOutline {
     const char* caption;
-    std::initializer_list<PageSpec> children;
+    std::initializer_list<PageOutline> children;
 };
 
-void addPages(QTabWidget* tabs, std::initializer_list<PageSpec> specs)
+void addPages(QTabWidget* tabs, std::initializer_list<PageOutline> pages)
 {
-    for (const PageSpec& spec : specs) {
-        QWidget* page = addPage(tabs, QString::fromUtf8(spec.caption));
-        if (spec.children.size() == 0)
+    for (const PageOutline& outline : pages) {
+        QWidget* page = addPage(tabs, QString::fromUtf8(outline.caption));
+        if (outline.children.size() == 0)
             continue;
         QTabWidget* inner = makePageControl(QString(), page);
         page->layout()->addWidget(inner);
-        addPages(inner, spec.children);
+        addPages(inner, outline.children);
     }
 }
 
