@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tallyhand {
@@ -132,6 +134,34 @@ void BufferedFileWriter::fail()
     m_sink.reset(); // drops the temporary file
     throw DatabaseError("Die Datei " + pathText(m_target) + " konnte nicht geschrieben werden"
                         + (reason.empty() ? std::string() : ": " + reason));
+}
+
+MappedFile::MappedFile(const std::filesystem::path& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw DatabaseError("Die Datei " + pathText(path) + " konnte nicht gelesen werden: " + std::strerror(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        m_size = static_cast<std::size_t>(info.st_size);
+        void* map = ::mmap(nullptr, m_size, PROT_READ, MAP_PRIVATE, fd, 0);
+        if (map != MAP_FAILED) {
+            ::madvise(map, m_size, MADV_SEQUENTIAL);
+            m_map = map;
+            m_view = std::string_view(static_cast<const char*>(map), m_size);
+        }
+    }
+    ::close(fd);
+    if (!m_map) {
+        m_copy = readWholeFile(path);
+        m_view = m_copy;
+    }
+}
+
+MappedFile::~MappedFile()
+{
+    if (m_map)
+        ::munmap(m_map, m_size);
 }
 
 std::string readWholeFile(const std::filesystem::path& path)

@@ -63,6 +63,23 @@ private:
 // Reads a whole file; throws DatabaseError when it is missing or unreadable.
 std::string readWholeFile(const std::filesystem::path& path);
 
+// A whole file mapped read-only (read into memory where it cannot be mapped);
+// throws DatabaseError when it is missing or unreadable.
+class MappedFile {
+public:
+    explicit MappedFile(const std::filesystem::path& path);
+    ~MappedFile();
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    std::string_view bytes() const { return m_view; }
+
+private:
+    void* m_map = nullptr;
+    std::size_t m_size = 0;
+    std::string m_copy;
+    std::string_view m_view;
+};
+
 // Display form of a path (UTF-8 on this platform).
 std::string pathText(const std::filesystem::path& path);
 

@@ -11,7 +11,7 @@ namespace {
 // the file's name when a value is missing or not a number.
 class LineReader {
 public:
-    LineReader(std::filesystem::path file) : m_file(std::move(file)), m_bytes(readWholeFile(m_file)) {}
+    LineReader(std::filesystem::path file) : m_file(std::move(file)), m_mapped(m_file), m_bytes(m_mapped.bytes()) {}
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
 
@@ -21,7 +21,7 @@ public:
             fail("die Datei endet zu früh");
         ++m_line;
         std::size_t end = m_bytes.find('\n', m_pos);
-        if (end == std::string::npos)
+        if (end == std::string_view::npos)
             end = m_bytes.size();
         std::string_view line(m_bytes.data() + m_pos, end - m_pos);
         m_pos = end + 1;
@@ -69,7 +69,8 @@ public:
 
 private:
     std::filesystem::path m_file;
-    std::string m_bytes;
+    MappedFile m_mapped;
+    std::string_view m_bytes;
     std::size_t m_pos = 0;
     std::size_t m_line = 0;
 };
@@ -118,7 +119,7 @@ void saveGameBlocks(const std::filesystem::path& file, const AGame& table, FileS
         out.line(game.game_no);
         out.line(game.tour_no);
         out.line(static_cast<std::int64_t>(game.lines.size()));
-        for (const std::string& line : game.lines)
+        for (std::string_view line : game.lines)
             out.line(line);
     }
     out.commit();
@@ -179,12 +180,15 @@ AGame loadGameBlocks(const std::filesystem::path& file)
 {
     LineReader in(file);
     AGame table(in.count(3));
+    std::vector<std::string_view> block;
     for (Tgame& game : table) {
         game.game_no = in.int64();
         game.tour_no = in.int64();
-        game.lines.resize(in.count(1));
-        for (std::string& line : game.lines)
-            line = in.text();
+        const std::size_t count = in.count(1);
+        block.clear();
+        for (std::size_t i = 0; i < count; ++i)
+            block.push_back(in.text());
+        game.lines.assign(block.begin(), block.end());
     }
     return table;
 }

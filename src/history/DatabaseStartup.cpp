@@ -156,8 +156,15 @@ bool DatabaseStartup::searchAndImport()
                     m_db.tables = std::move(result.tables);
                     throw DatabaseError(result.error);
                 }
+                result.tables = GameTables{}; // freed before the reload
+                loadDatabase();
+                return true;
             }
-            loadDatabase();
+            // Nothing was imported: the tables loaded a moment ago are what the
+            // files hold, so the steps are only reported, not read twice.
+            for (const char* text : {startup_text::kLoadHole, startup_text::kLoadBoards, startup_text::kLoadSummaries,
+                                     startup_text::kLoadGames})
+                m_view.showStatus(text);
             return true;
         } catch (const DatabaseError& e) {
             reason = e.what();

@@ -255,7 +255,7 @@ GeneratedFile HandGenerator::table(std::size_t gamesWanted)
     s.form = formRoll < 20 ? HeaderForm::Game : formRoll < 85 ? HeaderForm::Hand : formRoll < 95 ? HeaderForm::Zoom : HeaderForm::Home;
     if (s.tournament && s.form == HeaderForm::Zoom)
         s.form = HeaderForm::Hand;
-    static const int sizes[] = {2, 4, 6, 6, 8, 9, 9, 9, 9, 10, 10};
+    static const int sizes[] = {2, 4, 6, 8, 9, 9, 9, 9, 10, 10, 10};
     s.maxSeats = sizes[m_rng.below(11)];
     s.crlf = m_rng.chance(0.6);
     s.mixedEnds = !s.crlf && m_rng.chance(0.25);
@@ -286,7 +286,7 @@ GeneratedFile HandGenerator::table(std::size_t gamesWanted)
 
     // Seats: the hero somewhere, 2..max players.
     std::vector<Seat> seats;
-    const int players = std::max(2, s.maxSeats - m_rng.below(std::min(3, s.maxSeats - 1)));
+    const int players = std::max(2, s.maxSeats - m_rng.below(std::min(2, s.maxSeats - 1)));
     std::vector<int> numbers;
     for (int n = 1; n <= s.maxSeats; ++n)
         numbers.push_back(n);
@@ -460,7 +460,7 @@ bool HandGenerator::playHand(FileWriter& out, std::vector<Seat>& seats, int butt
             }
             idle = 0;
             acted[i] = true;
-            if (m_rng.chance(0.03)) {
+            if (m_rng.chance(0.08)) {
                 static const char* chat[] = {"gl", "nh", "ty", "lol", "wp", "sick", "gg", "ship it"};
                 out.line(seats[idx(pos + m_rng.below(n))].name + " said, \"" + chat[m_rng.below(8)] + "\"");
             }
@@ -604,8 +604,10 @@ bool HandGenerator::playHand(FileWriter& out, std::vector<Seat>& seats, int butt
     std::int64_t rake = 0;
     if (!m_setup.tournament && m_setup.form != HeaderForm::Home && !board.empty())
         rake = std::min(potTotal * 5 / 100, 3 * level.bb);
-    if (!pots.empty())
+    if (!pots.empty()) {
+        rake = std::min(rake, pots.front().amount); // a short all-in's main pot can be smaller
         pots.front().amount -= rake;
+    }
 
     std::vector<std::int64_t> won(seats.size(), 0);
     std::vector<ShowdownHand> hands(seats.size());

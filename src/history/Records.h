@@ -1,5 +1,7 @@
 #pragma once
 
+#include "history/LineList.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -16,7 +18,7 @@ struct Tgame {
     std::int64_t tour_no = 0;            // 0 for a cash game
     std::string table_name;              // hole-card references only
     std::string header;                  // hole-card references only
-    std::vector<std::string> lines;      // summary and game records only
+    LineList lines;                      // summary and game records only
 
     bool operator==(const Tgame&) const = default;
 };
