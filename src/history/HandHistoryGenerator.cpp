@@ -98,7 +98,7 @@ std::string roman(int n)
 struct Level {
     std::int64_t sb, bb, ante;
 };
-constexpr std::array<Level, 16> kLevels{{{10, 20, 0},       {15, 30, 3},        {25, 50, 5},       {50, 100, 10},
+constexpr std::array<Level, 16> kLevels{{{10, 20, 2},       {15, 30, 3},        {25, 50, 5},       {50, 100, 10},
                                          {75, 150, 15},     {100, 200, 25},     {150, 300, 25},    {200, 400, 50},
                                          {300, 600, 75},    {400, 800, 100},    {500, 1000, 125},  {600, 1200, 150},
                                          {800, 1600, 200},  {1000, 2000, 250},  {1500, 3000, 375}, {2000, 4000, 500}}};
@@ -255,7 +255,7 @@ GeneratedFile HandGenerator::table(std::size_t gamesWanted)
     s.form = formRoll < 20 ? HeaderForm::Game : formRoll < 85 ? HeaderForm::Hand : formRoll < 95 ? HeaderForm::Zoom : HeaderForm::Home;
     if (s.tournament && s.form == HeaderForm::Zoom)
         s.form = HeaderForm::Hand;
-    static const int sizes[] = {2, 4, 6, 8, 9, 9, 9, 9, 10, 10, 10};
+    static const int sizes[] = {2, 3, 6, 8, 9, 9, 9, 10, 10, 10, 10};
     s.maxSeats = sizes[m_rng.below(11)];
     s.crlf = m_rng.chance(0.6);
     s.mixedEnds = !s.crlf && m_rng.chance(0.25);
@@ -460,7 +460,7 @@ bool HandGenerator::playHand(FileWriter& out, std::vector<Seat>& seats, int butt
             }
             idle = 0;
             acted[i] = true;
-            if (m_rng.chance(0.08)) {
+            if (m_rng.chance(0.12)) {
                 static const char* chat[] = {"gl", "nh", "ty", "lol", "wp", "sick", "gg", "ship it"};
                 out.line(seats[idx(pos + m_rng.below(n))].name + " said, \"" + chat[m_rng.below(8)] + "\"");
             }
