@@ -1,0 +1,206 @@
+#include "history/DatabaseStartup.h"
+
+#include "history/DatabaseFiles.h"
+#include "history/HoleCardBundles.h"
+#include "history/TextDecoding.h"
+#include "history/UserConfig.h"
+
+namespace tallyhand {
+
+std::string startup_text::newFilesFound(std::size_t count)
+{
+    return "Es wurden " + std::to_string(count) + " neue Files gefunden. Diese werden nun importiert";
+}
+
+namespace {
+
+constexpr std::size_t kSkippedShown = 10;
+
+std::string withReason(const std::string& text, const std::string& reason)
+{
+    return reason.empty() ? text : text + "\r\n" + decodeForDisplay(reason);
+}
+
+} // namespace
+
+DatabaseStartup::DatabaseStartup(HomeFolders folders, StartupView& view, StartupHooks hooks, FileSaver& saver)
+    : m_folders(std::move(folders)), m_view(view), m_hooks(std::move(hooks)), m_saver(saver)
+{
+}
+
+StartupOutcome DatabaseStartup::run()
+{
+    StartupOutcome outcome = StartupOutcome::AlreadyDone;
+    if (m_pending) {
+        outcome = readUserName();
+        if (outcome == StartupOutcome::Loaded) {
+            if (m_hooks.loadCombinations) {
+                m_view.showStatus(startup_text::kLoadCombinations);
+                m_hooks.loadCombinations();
+            }
+            if (m_hooks.buildPatterns) {
+                m_view.showStatus(startup_text::kBuildPatterns);
+                m_hooks.buildPatterns();
+            }
+            if (!loadOrRepair())
+                outcome = StartupOutcome::DatabaseFailed;
+            else if (!searchAndImport())
+                outcome = StartupOutcome::ImportFailed;
+            m_view.clearOuts();
+        }
+    }
+    m_view.showStatus(startup_text::kOk);
+    return outcome;
+}
+
+StartupOutcome DatabaseStartup::readUserName()
+{
+    const auto ini = m_folders.home / kIniFile;
+    std::error_code ec;
+    if (!std::filesystem::exists(ini, ec)) {
+        m_view.showMessage(startup_text::kNoIni);
+        try {
+            writeDefaultIni(ini, m_saver);
+        } catch (const DatabaseError& e) {
+            m_view.showMessage(e.what());
+        }
+        return StartupOutcome::NoIniFile;
+    }
+    try {
+        m_userName = userNameFromIni(readWholeFile(ini));
+    } catch (const DatabaseError& e) {
+        m_view.showMessage(e.what());
+        return StartupOutcome::NoIniFile;
+    }
+    if (m_userName == kUserNamePlaceholder) {
+        m_view.showMessage(startup_text::kDummy);
+        return StartupOutcome::PlaceholderUser;
+    }
+    m_view.userAccepted(decodeForDisplay(m_userName));
+    m_pending = false;
+    return StartupOutcome::Loaded;
+}
+
+void DatabaseStartup::loadDatabase()
+{
+    GameDatabase db;
+    m_view.showStatus(startup_text::kLoadHole);
+    db.tables.hole_cards = loadHoleCards(m_folders.dataFile(kHoleCardsFile));
+    db.hole_bundles = bundleHoleCards(db.tables.hole_cards);
+    db.tournaments = buildTournamentIndex(db.tables.hole_cards);
+    m_view.showStatus(startup_text::kLoadBoards);
+    db.tables.boards = loadBoards(m_folders.dataFile(kBoardsFile));
+    m_view.showStatus(startup_text::kLoadSummaries);
+    db.tables.summaries = loadGameBlocks(m_folders.dataFile(kSummariesFile));
+    m_view.showStatus(startup_text::kLoadGames);
+    db.tables.game_records = loadGameBlocks(m_folders.dataFile(kGamesFile));
+    m_db = std::move(db);
+}
+
+ImportResult DatabaseStartup::rebuild()
+{
+    deleteDatabaseFiles(m_folders);
+    m_db = GameDatabase{};
+    HandHistoryImport job(m_folders, m_userName, GameTables{}, m_saver);
+    ImportResult result = m_view.runImport(job);
+    reportSkipped(result);
+    return result;
+}
+
+bool DatabaseStartup::loadOrRepair()
+{
+    std::error_code ec;
+    std::filesystem::create_directories(m_folders.data(), ec);
+    std::filesystem::create_directories(m_folders.hands(), ec);
+    for (int rebuilds = 0;; ++rebuilds) {
+        try {
+            loadDatabase();
+            return true;
+        } catch (const DatabaseError&) {
+            // Any unreadable file means a rebuild from the hand histories.
+        }
+        if (rebuilds == kRebuildAttempts) {
+            m_view.showMessage("Die Spieldaten konnten auch nach dem Neuerzeugen nicht geladen werden. "
+                               "Das Programm arbeitet ohne Spieldaten weiter.");
+            m_db = GameDatabase{};
+            return false;
+        }
+        m_view.showStatus(startup_text::kRepair);
+        ImportResult result = rebuild();
+        if (!result.ok) {
+            m_view.showMessage(withReason("Die Spieldaten konnten nicht neu erzeugt werden.", result.error)
+                               + "\r\nDas Programm arbeitet ohne Spieldaten weiter.");
+            m_db = GameDatabase{};
+            return false;
+        }
+    }
+}
+
+bool DatabaseStartup::searchAndImport()
+{
+    for (int attempt = 1;; ++attempt) {
+        std::string reason;
+        try {
+            m_view.showStatus(startup_text::kSearch);
+            const auto known = loadFileNames(m_folders.dataFile(kLoadedFile));
+            const auto stamps = loadFileStamps(m_folders.dataFile(kLoadedStampsFile));
+            const auto listing = listHandFiles(m_folders.hands());
+            const auto fresh = findNewFiles(listing, known, stamps, m_folders.hands());
+            if (!fresh.empty()) {
+                m_view.showStatus(startup_text::newFilesFound(fresh.size()));
+                // The import extends the loaded tables; they are reloaded from its files afterwards.
+                HandHistoryImport job(m_folders, m_userName, std::move(m_db.tables), m_saver);
+                ImportResult result = m_view.runImport(job);
+                reportSkipped(result);
+                if (!result.ok) {
+                    m_db.tables = std::move(result.tables);
+                    throw DatabaseError(result.error);
+                }
+                result.tables = GameTables{}; // freed before the reload
+                loadDatabase();
+                return true;
+            }
+            // Nothing was imported: the tables loaded a moment ago are what the
+            // files hold, so the steps are only reported, not read twice.
+            for (const char* text : {startup_text::kLoadHole, startup_text::kLoadBoards, startup_text::kLoadSummaries,
+                                     startup_text::kLoadGames})
+                m_view.showStatus(text);
+            return true;
+        } catch (const DatabaseError& e) {
+            reason = e.what();
+        }
+        if (attempt == kImportAttempts) {
+            m_view.showMessage(withReason(startup_text::kImportFailed, reason) + "\r\nDer Import wurde nach "
+                               + std::to_string(kImportAttempts)
+                               + " Versuchen abgebrochen. Das Programm arbeitet mit den bisherigen Spieldaten "
+                                 "weiter; beim nächsten Start wird der Import erneut versucht.");
+            break;
+        }
+        if (!m_view.askContinue(withReason(startup_text::kImportFailed, reason)
+                                + "\r\nSoll der Import noch einmal versucht werden?"))
+            break;
+    }
+    // Whatever tables are at hand stay usable.
+    m_db.hole_bundles = bundleHoleCards(m_db.tables.hole_cards);
+    m_db.tournaments = buildTournamentIndex(m_db.tables.hole_cards);
+    return false;
+}
+
+void DatabaseStartup::reportSkipped(const ImportResult& result)
+{
+    if (result.skipped.empty())
+        return;
+    std::string text = std::to_string(result.skipped.size())
+                       + (result.skipped.size() == 1 ? " Spiel konnte" : " Spiele konnten")
+                       + " nicht gelesen werden und wurde" + (result.skipped.size() == 1 ? "" : "n")
+                       + " übersprungen:";
+    for (std::size_t i = 0; i < result.skipped.size() && i < kSkippedShown; ++i) {
+        const SkippedGame& game = result.skipped[i];
+        text += "\r\n" + decodeForDisplay(game.file) + ", Zeile " + std::to_string(game.line) + ": " + game.reason;
+    }
+    if (result.skipped.size() > kSkippedShown)
+        text += "\r\n... und " + std::to_string(result.skipped.size() - kSkippedShown) + " weitere";
+    m_view.showMessage(text);
+}
+
+} // namespace tallyhand

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "history/HandHistoryImport.h"
+#include "history/TournamentIndex.h"
+
+#include <functional>
+#include <string>
+
+namespace tallyhand {
+
+// The loaded database with what the browser derives from it.
+struct GameDatabase {
+    GameTables tables;
+    ACardcount hole_bundles;   // classes behind the hole-card list
+    TournamentIndex tournaments;
+};
+
+// What the start-up needs from the window (or the command line). All texts are UTF-8.
+class StartupView {
+public:
+    virtual ~StartupView() = default;
+    // Status bar text; the view lets pending events run so that it is painted.
+    virtual void showStatus(const std::string& text) = 0;
+    // Modal message box.
+    virtual void showMessage(const std::string& text) = 0;
+    // Yes/no question; true to go on.
+    virtual bool askContinue(const std::string& text) = 0;
+    // Runs the import (in a worker where it can) while the import form shows its progress.
+    virtual ImportResult runImport(HandHistoryImport& job) = 0;
+    // The user name was accepted: show it in the player field, hide the
+    // developer, table and rebuild pages, clear the outs memo.
+    virtual void userAccepted(const std::string& /*userName*/) {}
+    // Clears the outs memo.
+    virtual void clearOuts() {}
+};
+
+// Steps that belong to the window: loading the combination tables and
+// building the pattern lists. Either may be left empty.
+struct StartupHooks {
+    std::function<void()> loadCombinations;
+    std::function<void()> buildPatterns;
+};
+
+enum class StartupOutcome {
+    Loaded,            // database loaded (possibly empty)
+    NoIniFile,         // configuration file created; restart needed
+    PlaceholderUser,   // "DUMMY" still in the configuration file
+    ImportFailed,      // the import gave up; the program runs with what it has
+    DatabaseFailed,    // the database could neither be loaded nor rebuilt
+    AlreadyDone,       // the start-up had already run
+};
+
+// The start-up sequence: user name from "Tallyhand.ini", database load with
+// repair by a full rebuild, search for new hand-history files and import.
+class DatabaseStartup {
+public:
+    static constexpr int kImportAttempts = 3;
+    static constexpr int kRebuildAttempts = 2;
+
+    DatabaseStartup(HomeFolders folders, StartupView& view, StartupHooks hooks = {},
+                    FileSaver& saver = defaultFileSaver());
+
+    StartupOutcome run();
+
+    bool pending() const { return m_pending; }
+    const std::string& userName() const { return m_userName; }
+    GameDatabase& database() { return m_db; }
+    const HomeFolders& folders() const { return m_folders; }
+
+    // The four load steps with their status messages; throws DatabaseError.
+    void loadDatabase();
+    // Full rebuild ("Erzeuge Statistikfiles neu"): deletes the database files
+    // and imports every hand-history file into empty tables.
+    ImportResult rebuild();
+
+private:
+    StartupOutcome readUserName();
+    bool loadOrRepair();
+    bool searchAndImport();
+    void reportSkipped(const ImportResult& result);
+
+    HomeFolders m_folders;
+    StartupView& m_view;
+    StartupHooks m_hooks;
+    FileSaver& m_saver;
+    bool m_pending = true;
+    std::string m_userName = "Test";
+    GameDatabase m_db;
+};
+
+// Every status message, message and question text of the start-up.
+namespace startup_text {
+inline constexpr const char* kNoIni =
+    "Sie haben kein Ini-File angelegt oder darin keinen Usernamen angegeben!\r\n"
+    "Es wird jetzt eine leere Inidatei angelegt, bitte überschreiben sie darin \"DUMMY\"\r\n"
+    "mit ihrem Usernamen. Starten sie danach das Programm neu!";
+inline constexpr const char* kDummy = "Sie haben ihren Usernamen nicht in der Ini-Datei eingetragen!";
+inline constexpr const char* kLoadCombinations =
+    "Bitte einen Moment Geduld, die Programmdaten werden initialisiert! Kombinationsdaten werden geladen";
+inline constexpr const char* kBuildPatterns = "Kombinationsdaten werden erzeugt";
+inline constexpr const char* kLoadHole = "Hole Cards werden geladen";
+inline constexpr const char* kLoadBoards = "Boards werden geladen";
+inline constexpr const char* kLoadSummaries = "Summeries werden geladen";
+inline constexpr const char* kLoadGames = "Spielabläufe werden geladen";
+inline constexpr const char* kRepair =
+    "Spieldaten konnten nicht geladen werden, sie werden neu erzeugt. Dies kann einen Moment dauern.";
+inline constexpr const char* kSearch = "Suche nach neuen Handfiles.";
+inline constexpr const char* kImportFailed = "Die neuen Files konnten nicht importiert werden.";
+inline constexpr const char* kOk = "Ok";
+std::string newFilesFound(std::size_t count);
+} // namespace startup_text
+
+} // namespace tallyhand

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "cards/Card.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace tallyhand {
+
+// The best five-card hand of five to seven cards, as the card room names it
+// at a showdown ("a pair of Jacks", "a straight, Five to Nine").
+struct ShowdownHand {
+    int category = 0;          // 0 high card ... 8 straight flush
+    std::uint32_t value = 0;   // larger wins; equal splits
+    std::string description;
+};
+
+ShowdownHand evaluateShowdown(std::span<const Card> cards);
+
+} // namespace tallyhand
