@@ -5,6 +5,8 @@
 #include "app/CardButtonPanel.h"
 #include "app/CardsPage.h"
 #include "app/DeveloperPage.h"
+#include "app/GameBrowserPanel.h"
+#include "app/GameData.h"
 #include "app/PageTabs.h"
 #include "app/RebuildPage.h"
 #include "app/SimulatePage.h"
@@ -32,6 +34,7 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
     setFont(f);
 
     m_store = new TableStore(this);
+    m_gameData = new GameData(this);
     m_jobs = new BackgroundJobs(this);
     m_tableController = new TableController(dataDir(), m_store, m_jobs,
                                             [this](const QString& text) { showStatus(text); }, this);
@@ -72,7 +75,9 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
     setStatusBar(bar);
 
     m_tableController->setViews(m_cards, m_calculator);
-    m_startup = new StartupSequence(this);
+    m_statistics->browser()->setGameData(m_gameData);
+    m_startup = new StartupSequence(this, m_gameData);
+    connect(m_rebuild, &RebuildPage::rebuildClicked, m_startup, &StartupSequence::rebuild);
 
     connect(m_calculator, &CalculatorPanel::statusMessage, this, &Tfrm_tallyhand::showStatus);
     connect(m_calculator, &CalculatorPanel::betterHandsListed, m_developer, &DeveloperPage::showLines);
@@ -89,7 +94,11 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
     resize(926, 667);
 }
 
-Tfrm_tallyhand::~Tfrm_tallyhand() = default;
+Tfrm_tallyhand::~Tfrm_tallyhand()
+{
+    // The start-up's worker may still wait on this window.
+    m_startup->shutdown();
+}
 
 std::filesystem::path Tfrm_tallyhand::dataDir() const
 {

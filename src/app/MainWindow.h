@@ -12,6 +12,7 @@ class BackgroundJobs;
 class CalculatorPanel;
 class CardsPage;
 class DeveloperPage;
+class GameData;
 class RebuildPage;
 class SimulatePage;
 class StartupSequence;
@@ -46,6 +47,7 @@ public:
     TableController* tableController() const { return m_tableController; }
     BackgroundJobs* jobs() const { return m_jobs; }
     StartupSequence* startup() const { return m_startup; }
+    GameData* gameData() const { return m_gameData; }
 
     QString statusText() const;
 
@@ -65,6 +67,7 @@ private:
     BackgroundJobs* m_jobs = nullptr;
     TableController* m_tableController = nullptr;
     StartupSequence* m_startup = nullptr;
+    GameData* m_gameData = nullptr;
     CalculatorPanel* m_calculator = nullptr;
     QTabWidget* m_pages = nullptr;
     DeveloperPage* m_developer = nullptr;

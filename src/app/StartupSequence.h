@@ -1,47 +1,97 @@
 #pragma once
 
+#include "history/DatabaseStartup.h"
+
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
-#include <vector>
+
+#include <functional>
+#include <memory>
+#include <thread>
 
 namespace tallyhand::app {
 
+class GameData;
+class TableController;
+class Tfrm_main_2;
 class Tfrm_tallyhand;
 
-// What runs once the main window is on the screen. Each step is one method that
-// calls next() when it is done (at once, or when its background work has ended).
+// What runs once the main window is on the screen: the user name from the
+// configuration file, the combination tables, the database load with its
+// repair, the search for new hand-history files and their import. The work
+// runs on a thread of its own; the window shows its messages, boxes and the
+// import form, and keeps handling events meanwhile.
 class StartupSequence : public QObject {
     Q_OBJECT
 public:
-    explicit StartupSequence(Tfrm_tallyhand* window);
+    // Shows a message box (question: yes/no) and later calls `answer`
+    // (true for "Ja" or after a plain message).
+    using Prompt = std::function<void(const QString& text, bool question, std::function<void(bool)> answer)>;
+
+    explicit StartupSequence(Tfrm_tallyhand* window, GameData* data);
+    ~StartupSequence() override;
 
     // FormShow: fires the sequence 100 ms later (timer_start).
     void arm();
+    // Button87Click: deletes the database files, imports every hand-history
+    // file anew, then loads the database again.
+    void rebuild();
+    // Ends waiting work before the window goes away.
+    void shutdown();
+
     bool running() const { return m_running; }
     bool done() const { return m_done; }
+    // Set until the user name has been accepted.
+    bool startupPending() const { return m_core->pending(); }
+    StartupOutcome outcome() const { return m_outcome; }
+
+    void setPrompt(Prompt prompt) { m_prompt = std::move(prompt); }
 
 signals:
     void finished();
+    void rebuildFinished();
+    void importFormOpened(Tfrm_main_2* form);
 
 private:
-    using Step = void (StartupSequence::*)();
+    class View;
+    struct Sync;
+    struct Closing {};
 
     void run(); // timer_startTimer
-    void next();
-    void fail();
+    void begin();
+    void end(const QString& error);
+    void publish();
 
-    void stepLoadRankTables();    // "Load"
-    void stepBuildPatternLists(); // "Kombis"
-    void stepFinish();            // "Ok"
+    // Worker side.
+    void startWorker(std::function<void()> work, std::function<void(const QString& error)> done);
+    void post(std::function<void()> call);
+    bool await(std::function<void(std::function<void(bool)>)> start);
+    void awaitTableStep(void (TableController::*step)(std::function<void(bool)>), const char* failure);
+
+    // Window side.
+    void ask(const QString& text, bool question, std::function<void(bool)> answer);
+    void showBox(const QString& text, bool question, std::function<void(bool)> answer);
+    void runTableStep(void (TableController::*step)(std::function<void(bool)>), std::function<void(bool)> answer);
+    void acceptUser(const QString& userName);
+    void clearOuts();
+    void openImportForm();
+    void closeImportForm(const ImportResult& summary, std::function<void(bool)> answer);
 
     Tfrm_tallyhand* m_window;
+    GameData* m_data;
     QTimer m_timer;
-    std::vector<Step> m_steps;
-    std::size_t m_next = 0;
-    bool m_pending = true;
+    Prompt m_prompt;
+    std::shared_ptr<Sync> m_sync;
+    std::unique_ptr<View> m_view;
+    std::unique_ptr<DatabaseStartup> m_core;
+    std::thread m_worker;
+    QPointer<Tfrm_main_2> m_form;
+    StartupOutcome m_outcome = StartupOutcome::AlreadyDone;
+    bool m_loaded = false; // the worker left a database to take over
     bool m_running = false;
-    bool m_failed = false;
     bool m_done = false;
+    bool m_cursorShown = false;
 };
 
 } // namespace tallyhand::app

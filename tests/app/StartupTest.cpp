@@ -32,6 +32,10 @@ void StartupTest::freshFolderGeneratesTablesWithMessagesAndStaysResponsive()
 {
     QVERIFY(m_home.isValid());
     QDir(m_home.path()).mkpath(QStringLiteral("data"));
+    QFile ini(m_home.filePath(QStringLiteral("Tallyhand.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[USER]\r\nusername=Hero\r\n");
+    ini.close();
     Tfrm_tallyhand window(m_home.path());
     QStringList messages;
     connect(&window, &Tfrm_tallyhand::statusShown, this, [&](const QString& t) { messages << t; });
@@ -83,10 +87,11 @@ void StartupTest::secondStartLoadsWithoutRegenerating()
     connect(&window, &Tfrm_tallyhand::statusShown, this, [&](const QString& t) { messages << t; });
     window.show();
     QVERIFY(waitForStartup(window));
-    QCOMPARE(messages,
+    QCOMPARE(messages.mid(0, 2),
              QStringList({QStringLiteral("Bitte einen Moment Geduld, die Programmdaten werden initialisiert! "
                                          "Kombinationsdaten werden geladen"),
-                          QStringLiteral("Kombinationsdaten werden erzeugt"), QStringLiteral("Ok")}));
+                          QStringLiteral("Kombinationsdaten werden erzeugt")}));
+    QCOMPARE(messages.last(), QStringLiteral("Ok"));
     QCOMPARE(field(window, QStringLiteral("Edit4"))->text(), QStringLiteral("3744"));
 }
 

@@ -1,0 +1,19 @@
+#include "app/GameData.h"
+
+#include "history/HoleCardBundles.h"
+
+namespace tallyhand::app {
+
+void GameData::replace(GameDatabase db)
+{
+    m_db = std::move(db);
+    m_loaded = true;
+    emit replaced();
+}
+
+void GameData::rebundle()
+{
+    m_db.hole_bundles = bundleHoleCards(m_db.tables.hole_cards);
+}
+
+} // namespace tallyhand::app
