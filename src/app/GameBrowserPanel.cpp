@@ -24,7 +24,7 @@ QListWidget* makeList(const QString& name, QWidget* parent)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Rows are columns of characters ("A K s 12"); a fixed pitch keeps them aligned.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(list->font().pointSize() + 1);
+    fixed.setPointSize(list->font().pointSize());
     list->setFont(fixed);
     return list;
 }
@@ -37,7 +37,6 @@ QString display(const std::string& bytes)
 // Fills `list` with `rows`; `tips` (same index) become the rows' tool tips.
 void fill(QListWidget* list, const std::vector<std::string>& rows, const std::vector<std::string>* tips = nullptr)
 {
-    list->setUpdatesEnabled(false);
     list->clear();
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(rows.size()));
@@ -47,7 +46,6 @@ void fill(QListWidget* list, const std::vector<std::string>& rows, const std::ve
     if (tips)
         for (std::size_t i = 0; i < tips->size() && i < rows.size(); ++i)
             list->item(static_cast<int>(i))->setToolTip(display((*tips)[i]));
-    list->setUpdatesEnabled(true);
 }
 
 } // namespace
@@ -71,24 +69,29 @@ GameBrowserPanel::GameBrowserPanel(QWidget* parent) : QWidget(parent)
     side->addWidget(m_lbTour, 3);
     side->addWidget(m_lbGame, 2);
     static_cast<QVBoxLayout*>(tournaments->layout())->addLayout(side);
-    layout->addWidget(m_pages, 5);
+    layout->addWidget(m_pages, 1);
 
-    auto* classes = new QVBoxLayout;
+    // The class column is only as wide as its rows ("A K s 1234").
+    auto* column = new QWidget(this);
+    auto* classes = new QVBoxLayout(column);
+    classes->setContentsMargins(0, 0, 0, 0);
     classes->setSpacing(4);
-    m_lb3 = makeList(QStringLiteral("lb3"), this);
+    m_lb3 = makeList(QStringLiteral("lb3"), column);
     classes->addWidget(m_lb3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(4);
-    m_count = new QPushButton(QStringLiteral("Count"), this);
+    m_count = new QPushButton(QStringLiteral("Count"), column);
     m_count->setObjectName(QStringLiteral("Button79"));
     m_count->setToolTip(QStringLiteral("Hole Cards nach Häufigkeit"));
-    m_rank = new QPushButton(QStringLiteral("Rank"), this);
+    m_rank = new QPushButton(QStringLiteral("Rank"), column);
     m_rank->setObjectName(QStringLiteral("Button82"));
     m_rank->setToolTip(QStringLiteral("Hole Cards nach Rang"));
     buttons->addWidget(m_count);
     buttons->addWidget(m_rank);
     classes->addLayout(buttons);
-    layout->addLayout(classes, 3);
+    const int rowWidth = QFontMetrics(m_lb3->font()).horizontalAdvance(QStringLiteral("A K s 99999"));
+    column->setFixedWidth(std::max(rowWidth + 2 * m_lb3->frameWidth() + 24, 120));
+    layout->addWidget(column);
 
     connect(m_count, &QPushButton::clicked, this, &GameBrowserPanel::Button79Click);
     connect(m_rank, &QPushButton::clicked, this, &GameBrowserPanel::Button82Click);

@@ -46,11 +46,19 @@ Tfrm_main_2::Tfrm_main_2(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setMinimumWidth(480);
 
-    auto* layout = new QVBoxLayout(this);
+    // A framed panel, so the form stands out from the window behind it.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Raised);
+    outer->addWidget(panel);
+    auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(16, 14, 16, 14);
     layout->setSpacing(8);
 
-    m_stage = makeLabel(QStringLiteral("lbl_stage"), this);
+    m_stage = makeLabel(QStringLiteral("lbl_stage"), panel);
     QFont bold = m_stage->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 1);
@@ -58,12 +66,12 @@ Tfrm_main_2::Tfrm_main_2(QWidget* parent) : QDialog(parent)
     m_stage->setText(QStringLiteral("Import wird vorbereitet"));
     layout->addWidget(m_stage);
 
-    m_file = makeLabel(QStringLiteral("lbl_file"), this);
+    m_file = makeLabel(QStringLiteral("lbl_file"), panel);
     // Long names are elided instead of widening the form while it runs.
     m_file->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(m_file);
 
-    m_bar = new QProgressBar(this);
+    m_bar = new QProgressBar(panel);
     m_bar->setObjectName(QStringLiteral("ProgressBar1"));
     m_bar->setRange(0, kBarRange);
     m_bar->setValue(0);
@@ -71,7 +79,7 @@ Tfrm_main_2::Tfrm_main_2(QWidget* parent) : QDialog(parent)
     m_bar->setFormat(QStringLiteral("%p %"));
     layout->addWidget(m_bar);
 
-    m_count = makeLabel(QStringLiteral("lbl_count"), this);
+    m_count = makeLabel(QStringLiteral("lbl_count"), panel);
     layout->addWidget(m_count);
 
     m_closeTimer.setObjectName(QStringLiteral("Timer1"));
@@ -84,7 +92,7 @@ void Tfrm_main_2::showProgress(const ImportProgress& progress)
 {
     if (m_finished)
         return;
-    m_stage->setText(QString::fromStdString(progress.stage));
+    setStage(QString::fromStdString(progress.stage));
     const bool reading = !progress.file.empty();
     const QString file = reading ? QStringLiteral("Datei: ") + display(progress.file) : QString();
     m_file->setText(m_file->fontMetrics().elidedText(file, Qt::ElideMiddle, std::max(200, m_file->width())));
@@ -111,10 +119,10 @@ void Tfrm_main_2::finish(const ImportResult& result)
 {
     m_finished = true;
     if (result.ok) {
-        m_stage->setText(QStringLiteral("Import beendet"));
+        setStage(QStringLiteral("Import beendet"));
         m_bar->setValue(kBarRange);
     } else {
-        m_stage->setText(QStringLiteral("Import abgebrochen"));
+        setStage(QStringLiteral("Import abgebrochen"));
         m_file->setText(display(result.error));
         m_file->setToolTip(m_file->text());
     }
@@ -128,6 +136,14 @@ void Tfrm_main_2::finish(const ImportResult& result)
                             ? QString()
                             : QStringLiteral(", %1 übersprungen").arg(number(result.skipped.size()))));
     m_closeTimer.start();
+}
+
+void Tfrm_main_2::setStage(const QString& stage)
+{
+    if (stage == m_stage->text())
+        return;
+    m_stage->setText(stage);
+    emit stageChanged(stage);
 }
 
 QString Tfrm_main_2::stageText() const

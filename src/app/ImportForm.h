@@ -33,10 +33,15 @@ public:
 public slots:
     void reject() override;
 
+signals:
+    void stageChanged(const QString& stage);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void setStage(const QString& stage);
+
     QLabel* m_stage = nullptr;
     QLabel* m_file = nullptr;
     QLabel* m_count = nullptr;

@@ -11,6 +11,7 @@
 #include "preflop/HandCalculation.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -53,6 +54,9 @@ void CalculatorWindowTest::initTestCase()
 {
     QLocale::setDefault(QLocale::c());
     QVERIFY(m_home.isValid());
+    QFile ini(m_home.filePath(QStringLiteral("Tallyhand.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[USER]\r\nusername=Hero\r\n") > 0);
+    ini.close();
     m_window = std::make_unique<Tfrm_tallyhand>(m_home.path());
     m_window->show();
     QVERIFY(waitForStartup(*m_window));

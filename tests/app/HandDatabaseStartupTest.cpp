@@ -16,7 +16,6 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -99,22 +98,15 @@ void watch(Tfrm_tallyhand& window, StartRecord& record, QObject* context)
         ++record.formsOpened;
         record.formModal = form->windowModality() == Qt::ApplicationModal && form->isVisible();
         record.rebuildBlocked = !window.rebuildPage()->rebuildButton()->isEnabled();
-        auto* poll = new QTimer(form);
         auto clock = std::make_shared<QElapsedTimer>();
-        QPointer<Tfrm_main_2> watched(form);
-        QObject::connect(poll, &QTimer::timeout, form, [&record, watched, clock] {
-            if (!watched)
-                return;
-            const QString stage = watched->stageText();
-            if (record.formStages.isEmpty() || record.formStages.last() != stage)
-                record.formStages << stage;
-            if (watched->finished() && !clock->isValid())
+        QObject::connect(form, &Tfrm_main_2::stageChanged, form, [&record, form, clock](const QString& stage) {
+            record.formStages << stage;
+            if (form->finished())
                 clock->start();
         });
         QObject::connect(form, &QDialog::finished, form, [&record, clock] {
             record.formLingerMs = clock->isValid() ? clock->elapsed() : -1;
         });
-        poll->start(5);
     });
 }
 
