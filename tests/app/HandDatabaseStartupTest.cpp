@@ -135,6 +135,7 @@ private slots:
     void failingImportAsksAndGivesUpAfterThreeTries();
     void missingIniAndPlaceholderStopEarly();
     void rawNamesAreShownDecodedAndKeptAsBytes();
+    void closingTheWindowMidwayEndsTheWorker();
 
 private:
     QTemporaryDir m_home;
@@ -438,6 +439,39 @@ void HandDatabaseStartupTest::missingIniAndPlaceholderStopEarly()
         QFile file(ini);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("[USER]\r\nusername=DUMMY\r\n"));
+    }
+}
+
+void HandDatabaseStartupTest::closingTheWindowMidwayEndsTheWorker()
+{
+    // While a message box waits for its answer.
+    {
+        QTemporaryDir home;
+        auto window = std::make_unique<Tfrm_tallyhand>(home.path());
+        bool asked = false;
+        window->startup()->setPrompt([&](const QString&, bool, std::function<void(bool)>) { asked = true; });
+        window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(asked, 10000);
+        QElapsedTimer clock;
+        clock.start();
+        window.reset();
+        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+    // While the import form is on the screen.
+    {
+        QTemporaryDir home;
+        QVERIFY(writeFile(home.filePath(QStringLiteral("Tallyhand.ini")), "[USER]\r\nusername=Hero\r\n"));
+        generateHands(home.filePath(QStringLiteral("Hands")), 200, 4);
+        auto window = std::make_unique<Tfrm_tallyhand>(home.path());
+        StartRecord record;
+        watch(*window, record, this);
+        window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(record.formsOpened == 1, 20000);
+        window.reset();
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<Tfrm_main_2*>(w));
     }
 }
 
