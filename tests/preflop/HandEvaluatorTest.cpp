@@ -166,6 +166,40 @@ TEST(HandEvaluator, RandomSevenCardHandsAgreeWithReference)
     }
 }
 
+TEST(HandEvaluator, EverySevenCardHandByCategory)
+{
+    const HandEvaluator& e = evaluator();
+    std::array<std::uint64_t, 11> perCategory{};
+    std::vector<bool> seen(65536);
+    for (Card a = 0; a < 52; ++a) {
+        const EvalHand ha = e.card(a);
+        for (Card b = a + 1; b < 52; ++b) {
+            const EvalHand hb = ha + e.card(b);
+            for (Card c = b + 1; c < 52; ++c) {
+                const EvalHand hc = hb + e.card(c);
+                for (Card d = c + 1; d < 52; ++d) {
+                    const EvalHand hd = hc + e.card(d);
+                    for (Card f = d + 1; f < 52; ++f) {
+                        const EvalHand hf = hd + e.card(f);
+                        for (Card g = f + 1; g < 52; ++g) {
+                            const EvalHand hg = hf + e.card(g);
+                            for (Card h = g + 1; h < 52; ++h) {
+                                const HandValue v = e.evaluate(hg + e.card(h));
+                                ++perCategory[static_cast<std::size_t>(categoryOf(v))];
+                                seen[v] = true;
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    // The known category sizes of all 133,784,560 seven-card hands.
+    EXPECT_EQ(perCategory, (std::array<std::uint64_t, 11>{0, 4324, 37260, 224848, 3473184, 4047644, 6180020, 6461620,
+                                                          31433400, 58627800, 23294460}));
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), true), 4824);
+}
+
 TEST(HandEvaluator, CardsAddedInAnyOrderGiveTheSameValue)
 {
     const auto hand = cards({"Ah", "Kh", "2c", "9h", "Th", "Qh", "3d"});
