@@ -191,7 +191,9 @@ PatternList patternsOf(ListId id)
 
 RankList generateRankList(ListId id)
 {
+    static constexpr std::array<std::size_t, kListCount> kSizes{4, 36, 624, 3744, 5108, 10200, 54912, 123552, 1098240};
     RankList list;
+    list.reserve(kSizes[static_cast<std::size_t>(id)]);
     generate(id, [&](const std::array<Card, 5>& c, int rank) {
         list.push_back({c, static_cast<std::uint16_t>(rank)});
     });

@@ -28,7 +28,8 @@ struct HandRankResult {
 };
 
 HandRankResult rankMadeHand(const RankTables& tables, const HandRankInput& input);
-// Lines ("<rank> <combination>") of `category` that beat the shown rank, for Memo2.
+// Lines ("<rank> <combination>") of `category` that an opponent can still hold
+// and that beat the rank rankMadeHand shows for the same input, in list order (Memo2).
 std::vector<std::string> listBetterHands(const RankTables& tables, const HandRankInput& input, ListId category);
 
 } // namespace tallyhand

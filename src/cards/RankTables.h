@@ -2,8 +2,10 @@
 
 #include "cards/Combinations.h"
 
+#include <cstddef>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace tallyhand {
 
@@ -27,8 +29,32 @@ public:
     // seven valid cards), 0 when no line does.
     int lookupRank(ListId id, std::span<const Card> cards) const;
 
+    // Position of the first line of `id` holding all of the given cards, nullopt when none.
+    std::optional<std::uint32_t> firstLineWith(ListId id, CardMask fiveCards) const;
+
+    // True when every five-card set stands at most once, every rank number
+    // belongs to one list only and lies below kMaxIndexedRank: a line is then
+    // known by its set alone, and rankOfSet() answers for every set.
+    bool isCanonical() const { return m_canonical; }
+    static constexpr int kMaxIndexedRank = 8192;
+    // Rank number of the line holding a five-card set (by fiveCardIndex), 0 for none.
+    // Only meaningful when isCanonical().
+    const std::uint16_t* rankOfSet() const { return m_rankOfSet.data(); }
+    // The list a rank number belongs to, kNoList when unused (isCanonical() only).
+    static constexpr std::uint8_t kNoList = 0xFF;
+    std::uint8_t listOfRank(int rank) const { return m_listOfRank[static_cast<std::size_t>(rank)]; }
+
+    bool empty() const { return m_entries.empty(); }
+    // Bytes held by the lists and the indexes.
+    std::size_t memoryBytes() const;
+
 private:
-    // implementation defined by the tables' owner
+    RankLists m_lists;
+    // By fiveCardIndex: (list + 1) << kPositionBits | position of the first line, 0 for none.
+    std::vector<std::uint32_t> m_entries;
+    std::vector<std::uint16_t> m_rankOfSet;
+    std::vector<std::uint8_t> m_listOfRank;
+    bool m_canonical = false;
 };
 
 } // namespace tallyhand

@@ -41,6 +41,8 @@ struct CalcOutput {
 
 // Button18Click: the whole calculation over the seven edits.
 CalcOutput calculate(const CalcTables& tables, const CalcInput& input);
+// The same up to the rank step: `rank` stays default, `rankInput` is ready for rankMadeHand.
+CalcOutput calculateOutsAndOdds(const PatternLists& patterns, const CalcInput& input);
 
 // The data cells of stg_preflop (rows loose/tight, columns 1..16) with their drawn colours.
 struct PreflopChart {
