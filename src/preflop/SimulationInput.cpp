@@ -1,9 +1,7 @@
 #include "preflop/SimulationInput.h"
 
 #include "cards/CardText.h"
-
-#include <charconv>
-#include <limits>
+#include "cards/NumberFormat.h"
 
 namespace tallyhand {
 
@@ -126,17 +124,13 @@ SimulationRequest prepareSimulation(const std::vector<std::string>& rows, const 
 
 DealCount dealCountFromText(std::string_view text)
 {
-    std::int32_t value = 0;
-    std::string_view digits = text;
-    if (!digits.empty() && digits.front() == '+')
-        digits.remove_prefix(1);
-    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto value = parseWholeNumber(text);
     DealCount result;
-    if (digits.empty() || ec != std::errc{} || end != digits.data() + digits.size() || value < 1) {
+    if (!value || *value < 1) {
         result.fellBack = true;
         return result;
     }
-    result.count = static_cast<std::uint64_t>(value);
+    result.count = static_cast<std::uint64_t>(*value);
     result.text = std::string(text);
     return result;
 }
