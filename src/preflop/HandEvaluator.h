@@ -42,17 +42,17 @@ public:
     EvalHand hand(std::span<const Card> cards) const;
 
     // Value of the best five of the cards (five to seven cards, no card twice).
-    // Branch-free: with up to seven cards a flush beats every hand the other
-    // suits could make, and a suit without five cards finds 0 in the flush
-    // table, so the larger of both lookups is the answer.
+    // With up to seven cards a flush beats every hand the other suits could
+    // make, so the flush suit's ranks alone decide when there is one.
     HandValue evaluate(const EvalHand& h) const
     {
-        const int suitBit = std::countr_zero((static_cast<unsigned>(h.key >> 35) & 0x1111u) | 0x8000u); // 0, 4, 8, 12; 15 none
-        const auto flushRanks = static_cast<unsigned>(h.mask >> ((suitBit & 12) * 4)) & 0x1fffu;
+        const std::uint64_t flushBits = h.key & kFlushCheck;
+        if (flushBits != 0) [[unlikely]] {
+            const int suit = (std::countr_zero(flushBits) - 35) >> 2;
+            return m_flush[(h.mask >> (16 * suit)) & 0x1fff];
+        }
         const std::uint32_t hashed = (static_cast<std::uint32_t>(h.key) * kKeyMixer) & kHashMask;
-        const HandValue plain = m_ranks[m_rowBases[hashed >> kRowShift] + (hashed & kColumnMask)];
-        const HandValue flush = m_flush[flushRanks];
-        return flush > plain ? flush : plain;
+        return m_ranks[m_rowBases[hashed >> kRowShift] + (hashed & kColumnMask)];
     }
     HandValue evaluate(std::span<const Card> cards) const { return evaluate(hand(cards)); }
 
@@ -67,6 +67,7 @@ public:
     static constexpr int kHashBits = 25;
     static constexpr std::uint32_t kHashMask = (1u << kHashBits) - 1;
     static constexpr int kRowShift = 10;
+    static constexpr std::uint64_t kFlushCheck = std::uint64_t{0x8888} << 32;
     static constexpr std::uint32_t kColumnMask = (1u << kRowShift) - 1;
 
 private:

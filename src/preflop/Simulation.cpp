@@ -151,19 +151,28 @@ void dealRandomChunk(const RunContext& ctx, std::uint64_t chunk, std::uint64_t d
     const auto left = static_cast<std::uint32_t>(ctx.deck.size());
     const std::uint64_t product = FastRandom::batchProduct(left, Missing);
     const std::uint64_t threshold = FastRandom::batchThreshold(product);
-    for (std::uint64_t d = 0; d < deals; ++d) {
-        EvalHand board = ctx.fixedBoard;
-        if constexpr (Missing > 0) {
-            std::array<std::uint32_t, Missing> picks;
-            random.drawDescending<Missing>(left, product, threshold, picks.data());
-            // Partial Fisher-Yates: picks[i] is uniform over the cards not yet dealt.
-            for (int i = 0; i < Missing; ++i) {
-                const std::size_t at = static_cast<std::size_t>(i) + picks[static_cast<std::size_t>(i)];
-                std::swap(deck[static_cast<std::size_t>(i)], deck[at]);
-                board += ctx.evaluator.card(deck[static_cast<std::size_t>(i)]);
+    // Boards are dealt a batch at a time and then decided, so that the table
+    // lookups of many deals are in flight together.
+    constexpr std::uint64_t kBatch = 32;
+    std::array<EvalHand, kBatch> boards;
+    for (std::uint64_t start = 0; start < deals; start += kBatch) {
+        const std::uint64_t batch = std::min(kBatch, deals - start);
+        for (std::uint64_t b = 0; b < batch; ++b) {
+            EvalHand board = ctx.fixedBoard;
+            if constexpr (Missing > 0) {
+                std::array<std::uint32_t, Missing> picks;
+                random.drawDescending<Missing>(left, product, threshold, picks.data());
+                // Partial Fisher-Yates: picks[i] is uniform over the cards not yet dealt.
+                for (int i = 0; i < Missing; ++i) {
+                    const std::size_t at = static_cast<std::size_t>(i) + picks[static_cast<std::size_t>(i)];
+                    std::swap(deck[static_cast<std::size_t>(i)], deck[at]);
+                    board += ctx.evaluator.card(deck[static_cast<std::size_t>(i)]);
+                }
             }
+            boards[b] = board;
         }
-        ctx.scorer.score<Players>(board, counts);
+        for (std::uint64_t b = 0; b < batch; ++b)
+            ctx.scorer.score<Players>(boards[b], counts);
     }
 }
 
