@@ -107,17 +107,17 @@ std::optional<RankTables::Entry> RankTables::find(CardMask fiveCards) const
     return Entry{static_cast<ListId>(l), m_lists[l][pos].rank, pos};
 }
 
-std::optional<std::uint32_t> RankTables::firstLineWith(ListId id, CardMask fiveCards) const
+std::optional<std::uint32_t> RankTables::firstLineWith(ListId id, CardMask cards) const
 {
-    if (m_canonical && cardCount(fiveCards) == 5) {
-        const auto entry = find(fiveCards);
+    if (m_canonical && cardCount(cards) == 5) {
+        const auto entry = find(cards);
         if (entry && entry->list == id)
             return entry->position;
         return std::nullopt;
     }
     const RankList& l = list(id);
     for (std::size_t pos = 0; pos < l.size(); ++pos)
-        if ((lineMask(l[pos]) & fiveCards) == fiveCards && fiveCards != 0)
+        if ((lineMask(l[pos]) & cards) == cards && cards != 0)
             return static_cast<std::uint32_t>(pos);
     return std::nullopt;
 }

@@ -30,7 +30,7 @@ public:
     int lookupRank(ListId id, std::span<const Card> cards) const;
 
     // Position of the first line of `id` holding all of the given cards, nullopt when none.
-    std::optional<std::uint32_t> firstLineWith(ListId id, CardMask fiveCards) const;
+    std::optional<std::uint32_t> firstLineWith(ListId id, CardMask cards) const;
 
     // True when every five-card set stands at most once, every rank number
     // belongs to one list only and lies below kMaxIndexedRank: a line is then

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tallyhand::app {
+
+// TabSheet1: the developer page with the combination-table buttons and its memos.
+class DeveloperPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit DeveloperPage(QWidget* parent = nullptr);
+
+    QPlainTextEdit* memo2() const { return m_memo2; }
+    QPlainTextEdit* memo16() const { return m_memo16; }
+    void showLines(const QStringList& lines); // Memo2
+    void setTableButtonsEnabled(bool enabled);
+
+signals:
+    void allKombiClicked();
+    void saveClicked();
+    void loadClicked();
+    void kombisClicked();
+
+private:
+    QPushButton* m_allKombi = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_load = nullptr;
+    QPushButton* m_kombis = nullptr;
+    QPlainTextEdit* m_memo2 = nullptr;
+    QPlainTextEdit* m_memo16 = nullptr;
+};
+
+} // namespace tallyhand::app
