@@ -97,7 +97,8 @@ SimulatePage::SimulatePage(QWidget* parent) : QWidget(parent)
     clear->setVisible(false);
     seatGrid->addWidget(clear, 11, 0, 1, 3);
     seatGrid->setRowStretch(12, 1);
-    layout->addWidget(m_seats, 2);
+    seatGrid->setColumnStretch(3, 1);
+    layout->addWidget(m_seats, 1);
 
     m_results = makePageControl(QStringLiteral("pc_simulate"), this);
     m_probabilities = addPage(m_results, QStringLiteral("Wahrscheinlichkeiten"));
