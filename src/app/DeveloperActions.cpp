@@ -1,5 +1,6 @@
 #include "app/DeveloperActions.h"
 
+#include "app/ResultWidgets.h"
 #include "app/TableStore.h"
 #include "preflop/SimulationResults.h"
 #include "stats/ShowdownCalculation.h"
@@ -29,10 +30,7 @@ void runShowdownCalculation(const TableStore& store, const QListWidget& lbHc, QL
     const auto tables = store.rankTables();
     if (!tables)
         return;
-    std::vector<std::string> rows;
-    for (int i = 0; i < lbHc.count(); ++i)
-        rows.push_back(lbHc.item(i)->text().toStdString());
-    const auto lines = calculateShowdown(*tables, rows, uniformBelow, decimalSeparator());
+    const auto lines = calculateShowdown(*tables, listRows(lbHc), uniformBelow, decimalSeparator());
     lbWahrs.clear();
     for (const auto& line : lines)
         lbWahrs.addItem(QString::fromStdString(line));

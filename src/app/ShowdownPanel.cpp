@@ -1,6 +1,7 @@
 #include "app/ShowdownPanel.h"
 
 #include "app/PageTabs.h"
+#include "app/ResultWidgets.h"
 #include "app/SimulationFrontEnd.h"
 
 #include <QButtonGroup>
@@ -17,29 +18,6 @@
 #include <QVBoxLayout>
 
 namespace tallyhand::app {
-
-namespace {
-
-std::pair<QRadioButton*, QRadioButton*> choicePair(QWidget* page, const QString& percentName,
-                                                   const QString& absoluteName)
-{
-    auto* row = new QHBoxLayout;
-    auto* percent = new QRadioButton(QStringLiteral("Prozentzahlen"), page);
-    percent->setObjectName(percentName);
-    percent->setChecked(true);
-    auto* absolute = new QRadioButton(QStringLiteral("Absolute Zahlen"), page);
-    absolute->setObjectName(absoluteName);
-    auto* group = new QButtonGroup(page);
-    group->addButton(percent);
-    group->addButton(absolute);
-    row->addWidget(percent);
-    row->addWidget(absolute);
-    row->addStretch(1);
-    static_cast<QVBoxLayout*>(page->layout())->addLayout(row);
-    return {percent, absolute};
-}
-
-} // namespace
 
 ShowdownPanel::ShowdownPanel(QWidget* parent) : QWidget(parent)
 {
@@ -95,12 +73,7 @@ ShowdownPanel::ShowdownPanel(QWidget* parent) : QWidget(parent)
     m_stgSplit = SimulationFrontEnd::makeGrid(QStringLiteral("stg_split"), splitPage);
     splitPage->layout()->addWidget(m_stgSplit);
 
-    m_simulation = new SimulationFrontEnd(this, {m_lbWahrs, m_stgWin, m_stgSplit, m_rbSpPr}, [this] {
-        std::vector<std::string> rows;
-        for (int i = 0; i < m_lbHc->count(); ++i)
-            rows.push_back(m_lbHc->item(i)->text().toStdString());
-        return rows;
-    });
+    m_simulation = new SimulationFrontEnd(this, {m_lbWahrs, m_stgWin, m_stgSplit, m_rbSpPr}, [this] { return listRows(*m_lbHc); });
     auto enableRuns = [this](bool on) {
         for (QPushButton* b : m_runButtons)
             b->setEnabled(on);
@@ -126,10 +99,7 @@ void ShowdownPanel::run(int fixedBoardCards)
         const auto* edit = window()->findChild<QLineEdit*>(QString::fromLatin1(fields[i]));
         board.push_back(edit ? edit->text().trimmed().toStdString() : std::string());
     }
-    std::vector<std::string> rows;
-    for (int i = 0; i < m_lbHc->count(); ++i)
-        rows.push_back(m_lbHc->item(i)->text().toStdString());
-    m_simulation->start(rows, board);
+    m_simulation->start(listRows(*m_lbHc), board);
 }
 
 void ShowdownPanel::Button89Click() { run(0); }

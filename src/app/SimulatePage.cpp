@@ -2,6 +2,7 @@
 
 #include "app/CardButtonPanel.h"
 #include "app/PageTabs.h"
+#include "app/ResultWidgets.h"
 #include "app/SimulationFrontEnd.h"
 #include "preflop/SimulationInput.h"
 
@@ -36,34 +37,6 @@ constexpr std::array<Seat, 10> kSeats{{{"My", 200, 201},
                                        {"7", 216, 217},
                                        {"8", 218, 219},
                                        {"9", 220, 221}}};
-
-std::vector<std::string> listRows(const QListWidget* list)
-{
-    std::vector<std::string> rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows.push_back(list->item(i)->text().toStdString());
-    return rows;
-}
-
-// A "Prozentzahlen" / "Absolute Zahlen" pair above a grid.
-std::pair<QRadioButton*, QRadioButton*> choicePair(QWidget* page, const QString& percentName,
-                                                   const QString& absoluteName)
-{
-    auto* row = new QHBoxLayout;
-    auto* percent = new QRadioButton(QStringLiteral("Prozentzahlen"), page);
-    percent->setObjectName(percentName);
-    percent->setChecked(true);
-    auto* absolute = new QRadioButton(QStringLiteral("Absolute Zahlen"), page);
-    absolute->setObjectName(absoluteName);
-    auto* group = new QButtonGroup(page);
-    group->addButton(percent);
-    group->addButton(absolute);
-    row->addWidget(percent);
-    row->addWidget(absolute);
-    row->addStretch(1);
-    static_cast<QVBoxLayout*>(page->layout())->addLayout(row);
-    return {percent, absolute};
-}
 
 } // namespace
 
@@ -129,7 +102,7 @@ SimulatePage::SimulatePage(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_results, 3);
 
     m_simulation = new SimulationFrontEnd(this, {m_lbWahrsWahr, m_stgWinWahr, m_stgSplitWahr, m_rbSpWahr},
-                                          [this] { return listRows(m_lb); });
+                                          [this] { return listRows(*m_lb); });
     connect(m_simulation, &SimulationFrontEnd::started, this, [this] { m_calculate->setEnabled(false); });
     connect(m_simulation, &SimulationFrontEnd::finished, this, [this] { m_calculate->setEnabled(true); });
     connect(m_calculate, &QPushButton::clicked, this, &SimulatePage::Button146Click);
@@ -152,7 +125,7 @@ void SimulatePage::Button146Click()
     m_lb->clear();
     for (const auto& row : seatRows(seats))
         m_lb->addItem(QString::fromStdString(row));
-    m_simulation->start(listRows(m_lb), {});
+    m_simulation->start(listRows(*m_lb), {});
 }
 
 void SimulatePage::Button145Click()
