@@ -27,6 +27,8 @@ DeveloperPage::DeveloperPage(QWidget* parent) : QWidget(parent)
     m_save = makeButton(QStringLiteral("Button11"), QStringLiteral("Save"));
     m_load = makeButton(QStringLiteral("Button12"), QStringLiteral("Load"));
     m_kombis = makeButton(QStringLiteral("Button17"), QStringLiteral("Kombis"));
+    m_berechne = makeButton(QStringLiteral("Button83"), QStringLiteral("Berechne"));
+    m_test = makeButton(QStringLiteral("Button90"), QStringLiteral("Test"));
     buttons->addStretch(1);
     layout->addLayout(buttons);
 
@@ -43,6 +45,8 @@ DeveloperPage::DeveloperPage(QWidget* parent) : QWidget(parent)
     connect(m_save, &QPushButton::clicked, this, &DeveloperPage::saveClicked);
     connect(m_load, &QPushButton::clicked, this, &DeveloperPage::loadClicked);
     connect(m_kombis, &QPushButton::clicked, this, &DeveloperPage::kombisClicked);
+    connect(m_berechne, &QPushButton::clicked, this, &DeveloperPage::berechneClicked);
+    connect(m_test, &QPushButton::clicked, this, &DeveloperPage::testClicked);
 }
 
 void DeveloperPage::showLines(const QStringList& lines)

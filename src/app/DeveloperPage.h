@@ -23,12 +23,16 @@ signals:
     void saveClicked();
     void loadClicked();
     void kombisClicked();
+    void berechneClicked(); // Button83: showdown calculation over the shown-down hands
+    void testClicked();     // Button90: check of the card draw
 
 private:
     QPushButton* m_allKombi = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_load = nullptr;
     QPushButton* m_kombis = nullptr;
+    QPushButton* m_berechne = nullptr;
+    QPushButton* m_test = nullptr;
     QPlainTextEdit* m_memo2 = nullptr;
     QPlainTextEdit* m_memo16 = nullptr;
 };

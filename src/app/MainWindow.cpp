@@ -4,11 +4,13 @@
 #include "app/CalculatorPanel.h"
 #include "app/CardButtonPanel.h"
 #include "app/CardsPage.h"
+#include "app/DeveloperActions.h"
 #include "app/DeveloperPage.h"
 #include "app/GameBrowserPanel.h"
 #include "app/GameData.h"
 #include "app/PageTabs.h"
 #include "app/RebuildPage.h"
+#include "app/ShowdownPanel.h"
 #include "app/SimulatePage.h"
 #include "app/StartupSequence.h"
 #include "app/StatisticsPage.h"
@@ -18,6 +20,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -88,6 +91,12 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
     connect(m_developer, &DeveloperPage::saveClicked, this, [this] { m_tableController->saveRankTables(); });
     connect(m_developer, &DeveloperPage::allKombiClicked, this,
             [this] { m_tableController->generateRankTables(); });
+    connect(m_developer, &DeveloperPage::berechneClicked, this, [this] {
+        ShowdownPanel* showdown = m_statistics->showdown();
+        runShowdownCalculation(*m_store, *showdown->lbHc(), *showdown->lbWahrs());
+    });
+    connect(m_developer, &DeveloperPage::testClicked, this,
+            [this] { QMessageBox::information(this, QStringLiteral("Test"), cardDrawTestText()); });
     connect(m_tableController, &TableController::busyChanged, m_developer,
             [this](bool busy) { m_developer->setTableButtonsEnabled(!busy); });
 

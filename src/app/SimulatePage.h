@@ -2,11 +2,19 @@
 
 #include <QWidget>
 
+#include <array>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
 class QTabWidget;
+class QTableWidget;
 
 namespace tallyhand::app {
 
 class CardButtonPanel;
+class SimulationFrontEnd;
 
 // TabSheet53 "Simulate Board": seats with hole cards and the simulation results.
 class SimulatePage : public QWidget {
@@ -21,13 +29,38 @@ public:
     QWidget* splitsPage() const { return m_splits; }               // "Splits"
     CardButtonPanel* cardPanel() const { return m_panel; }         // Panel18 on TabSheet56
 
+    // The two card fields of seat 0 ("My") .. 9.
+    QLineEdit* seatField(int seat, int card) const { return m_fields[static_cast<std::size_t>(seat)][static_cast<std::size_t>(card)]; }
+    SimulationFrontEnd* simulation() const { return m_simulation; }
+
+public slots:
+    void Button146Click(); // "berechnen"
+    void Button145Click(); // "Alle löschen": the heading rows of both grids
+    void rb_sp_wahrClick();
+    void rb_sp_wahr_2Click();
+    void rb_wahr_23Click();
+    void rb_sp_wahr_24Click();
+
 private:
+    void choose(QRadioButton* on, QRadioButton* alsoOn, QRadioButton* off1, QRadioButton* off2);
+
     QWidget* m_seats = nullptr;
     QTabWidget* m_results = nullptr;
     QWidget* m_probabilities = nullptr;
     QWidget* m_wins = nullptr;
     QWidget* m_splits = nullptr;
     CardButtonPanel* m_panel = nullptr;
+    std::array<std::array<QLineEdit*, 2>, 10> m_fields{};
+    QPushButton* m_calculate = nullptr;
+    QListWidget* m_lb = nullptr;
+    QListWidget* m_lbWahrsWahr = nullptr;
+    QTableWidget* m_stgWinWahr = nullptr;
+    QTableWidget* m_stgSplitWahr = nullptr;
+    QRadioButton* m_rbSpWahr = nullptr;    // "Prozentzahlen" on "Splits"
+    QRadioButton* m_rbSpWahr2 = nullptr;   // "Absolute Zahlen" on "Splits"
+    QRadioButton* m_rbWahr23 = nullptr;    // "Prozentzahlen" on "Gewinne"
+    QRadioButton* m_rbSpWahr24 = nullptr;  // "Absolute Zahlen" on "Gewinne"
+    SimulationFrontEnd* m_simulation = nullptr;
 };
 
 } // namespace tallyhand::app

@@ -73,33 +73,26 @@ void TableController::showRankCounts()
 
 void TableController::loadRankTables(Done done)
 {
-    if (m_busy)
-        return;
-    begin();
-    auto result = std::make_shared<std::shared_ptr<const RankTables>>();
-    m_jobs->run(
-        [dir = m_dataDir, result](const BackgroundJobs::Report& report) {
-            *result = std::make_shared<const RankTables>(loadOrGenerateRankTables(dir, report));
-        },
-        m_status,
-        [this, result, done](const QString& error) {
-            if (error.isEmpty()) {
-                m_store->setRankTables(*result);
-                showRankCounts();
-            }
-            end(error, done);
-        });
+    runRankJob([dir = m_dataDir](const BackgroundJobs::Report& report) {
+        return loadOrGenerateRankTables(dir, report);
+    }, std::move(done));
 }
 
 void TableController::generateRankTables(Done done)
+{
+    runRankJob([](const BackgroundJobs::Report&) { return RankTables::fromLists(generateRankLists()); },
+               std::move(done));
+}
+
+void TableController::runRankJob(std::function<RankTables(const BackgroundJobs::Report&)> make, Done done)
 {
     if (m_busy)
         return;
     begin();
     auto result = std::make_shared<std::shared_ptr<const RankTables>>();
     m_jobs->run(
-        [result](const BackgroundJobs::Report&) {
-            *result = std::make_shared<const RankTables>(RankTables::fromLists(generateRankLists()));
+        [make = std::move(make), result](const BackgroundJobs::Report& report) {
+            *result = std::make_shared<const RankTables>(make(report));
         },
         m_status,
         [this, result, done](const QString& error) {

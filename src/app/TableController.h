@@ -1,12 +1,14 @@
 #pragma once
 
+#include "app/BackgroundJobs.h"
+#include "cards/RankTables.h"
+
 #include <QObject>
 #include <filesystem>
 #include <functional>
 
 namespace tallyhand::app {
 
-class BackgroundJobs;
 class CalculatorPanel;
 class CardsPage;
 class TableStore;
@@ -39,6 +41,8 @@ private:
     void begin();
     void end(const QString& error, const Done& done);
     void showRankCounts();
+    // Builds rank tables in the background and installs them.
+    void runRankJob(std::function<RankTables(const BackgroundJobs::Report&)> make, Done done);
 
     std::filesystem::path m_dataDir;
     TableStore* m_store;

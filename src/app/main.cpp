@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QTimer>
 
 using tallyhand::app::CalculatorPanel;
@@ -16,8 +17,12 @@ using tallyhand::app::Tfrm_tallyhand;
 namespace {
 
 // For documentation shots: enter the cards as a player would, then save a picture.
-void takeScreenshot(Tfrm_tallyhand& window, const QString& file, const QStringList& cards)
+void takeScreenshot(Tfrm_tallyhand& window, const QString& file, const QStringList& cards, const QString& page)
 {
+    if (auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1")))
+        for (int i = 0; i < pages->count(); ++i)
+            if (pages->tabText(i) == page)
+                pages->setCurrentIndex(i);
     CalculatorPanel* calc = window.calculator();
     for (int i = 0; i < cards.size() && i < CalculatorPanel::CardSlotCount; ++i) {
         calc->cardEdit(i)->setText(cards[i]);
@@ -54,7 +59,9 @@ int main(int argc, char* argv[])
                                   QStringLiteral("FILE"));
     QCommandLineOption cardsOption(QStringLiteral("cards"),
                                    QStringLiteral("Karten für das Bild, durch Kommas getrennt"), QStringLiteral("CARDS"));
-    parser.addOptions({homeOption, shotOption, cardsOption});
+    QCommandLineOption pageOption(QStringLiteral("page"), QStringLiteral("Seite für das Bild (Reiterbeschriftung)"),
+                                  QStringLiteral("CAPTION"));
+    parser.addOptions({homeOption, shotOption, cardsOption, pageOption});
     parser.process(app);
 
     const QString home = parser.isSet(homeOption) ? QDir(parser.value(homeOption)).absolutePath()
@@ -74,8 +81,9 @@ int main(int argc, char* argv[])
     if (parser.isSet(shotOption)) {
         const QString file = parser.value(shotOption);
         const QStringList cards = parser.value(cardsOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        const QString page = parser.value(pageOption);
         QObject::connect(window.startup(), &tallyhand::app::StartupSequence::finished, &window,
-                         [&window, file, cards] { takeScreenshot(window, file, cards); });
+                         [&window, file, cards, page] { takeScreenshot(window, file, cards, page); });
     }
     return QApplication::exec();
 }
