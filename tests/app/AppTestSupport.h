@@ -5,6 +5,8 @@
 #include "app/MainWindow.h"
 #include "app/StartupSequence.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -18,6 +20,14 @@ inline bool waitForStartup(Tfrm_tallyhand& window, int timeoutMs = 120000)
         return true;
     QSignalSpy spy(window.startup(), &StartupSequence::finished);
     return spy.wait(timeoutMs) || window.startup()->done();
+}
+
+// A configuration file naming the user, so that the start-up runs through.
+inline bool writeIniFile(const QString& homeDir, const QByteArray& userName = "Hero")
+{
+    QFile ini(QDir(homeDir).filePath(QStringLiteral("Tallyhand.ini")));
+    const QByteArray text = "[USER]\r\nusername=" + userName + "\r\n";
+    return ini.open(QIODevice::WriteOnly) && ini.write(text) == text.size();
 }
 
 template <class T = QLineEdit>

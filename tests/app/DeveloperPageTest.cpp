@@ -30,6 +30,7 @@ void DeveloperPageTest::initTestCase()
 {
     QLocale::setDefault(QLocale::c());
     QVERIFY(m_home.isValid());
+    QVERIFY(writeIniFile(m_home.path()));
     m_window = std::make_unique<Tfrm_tallyhand>(m_home.path());
     m_window->show();
     QVERIFY(waitForStartup(*m_window));

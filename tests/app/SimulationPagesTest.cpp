@@ -58,6 +58,7 @@ void SimulationPagesTest::initTestCase()
     QLocale::setDefault(QLocale::c());
     QVERIFY(m_home.isValid());
     // The window is not shown: the start-up sequence is not needed here.
+    QVERIFY(writeIniFile(m_home.path()));
     m_window = std::make_unique<Tfrm_tallyhand>(m_home.path());
 }
 
