@@ -1,5 +1,7 @@
 #include "cli/Json.h"
 
+#include "history/TextDecoding.h"
+
 #include <cstdio>
 
 namespace tallyhand::cli {
@@ -7,7 +9,7 @@ namespace tallyhand::cli {
 std::string jsonString(std::string_view text)
 {
     std::string out = "\"";
-    for (unsigned char c : text) {
+    for (unsigned char c : decodeForDisplay(text)) {
         switch (c) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;
