@@ -112,19 +112,9 @@ void ShowdownPanel::lb_wahrsDblClick()
         m_simulation->showResults();
 }
 
-void ShowdownPanel::choose(QRadioButton* on, QRadioButton* alsoOn, QRadioButton* off1, QRadioButton* off2)
-{
-    on->setChecked(true);
-    alsoOn->setChecked(true);
-    off1->setChecked(false);
-    off2->setChecked(false);
-    if (!m_simulation->running())
-        m_simulation->showResults();
-}
-
-void ShowdownPanel::rb_ge_prClick() { choose(m_rbGePr, m_rbSpPr, m_rbGeAb, m_rbSpAb); }
-void ShowdownPanel::rb_sp_prClick() { choose(m_rbSpPr, m_rbGePr, m_rbGeAb, m_rbSpAb); }
-void ShowdownPanel::rb_ge_abClick() { choose(m_rbGeAb, m_rbSpAb, m_rbGePr, m_rbSpPr); }
-void ShowdownPanel::rb_sp_abClick() { choose(m_rbSpAb, m_rbGeAb, m_rbGePr, m_rbSpPr); }
+void ShowdownPanel::rb_ge_prClick() { m_simulation->choose(m_rbGePr, m_rbSpPr, m_rbGeAb, m_rbSpAb); }
+void ShowdownPanel::rb_sp_prClick() { m_simulation->choose(m_rbSpPr, m_rbGePr, m_rbGeAb, m_rbSpAb); }
+void ShowdownPanel::rb_ge_abClick() { m_simulation->choose(m_rbGeAb, m_rbSpAb, m_rbGePr, m_rbSpPr); }
+void ShowdownPanel::rb_sp_abClick() { m_simulation->choose(m_rbSpAb, m_rbGeAb, m_rbGePr, m_rbSpPr); }
 
 } // namespace tallyhand::app

@@ -43,7 +43,6 @@ public slots:
 
 private:
     void run(int fixedBoardCards);
-    void choose(QRadioButton* on, QRadioButton* alsoOn, QRadioButton* off1, QRadioButton* off2);
 
     QListWidget* m_lbHc = nullptr;
     QListWidget* m_lbWahrs = nullptr;

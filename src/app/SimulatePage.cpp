@@ -134,19 +134,9 @@ void SimulatePage::Button145Click()
     SimulationFrontEnd::writeHeadings(m_stgSplitWahr);
 }
 
-void SimulatePage::choose(QRadioButton* on, QRadioButton* alsoOn, QRadioButton* off1, QRadioButton* off2)
-{
-    on->setChecked(true);
-    alsoOn->setChecked(true);
-    off1->setChecked(false);
-    off2->setChecked(false);
-    if (!m_simulation->running())
-        m_simulation->showResults();
-}
-
-void SimulatePage::rb_sp_wahrClick() { choose(m_rbSpWahr, m_rbWahr23, m_rbSpWahr2, m_rbSpWahr24); }
-void SimulatePage::rb_sp_wahr_2Click() { choose(m_rbSpWahr2, m_rbSpWahr24, m_rbSpWahr, m_rbWahr23); }
-void SimulatePage::rb_wahr_23Click() { choose(m_rbWahr23, m_rbSpWahr, m_rbSpWahr2, m_rbSpWahr24); }
-void SimulatePage::rb_sp_wahr_24Click() { choose(m_rbSpWahr24, m_rbSpWahr2, m_rbSpWahr, m_rbWahr23); }
+void SimulatePage::rb_sp_wahrClick() { m_simulation->choose(m_rbSpWahr, m_rbWahr23, m_rbSpWahr2, m_rbSpWahr24); }
+void SimulatePage::rb_sp_wahr_2Click() { m_simulation->choose(m_rbSpWahr2, m_rbSpWahr24, m_rbSpWahr, m_rbWahr23); }
+void SimulatePage::rb_wahr_23Click() { m_simulation->choose(m_rbWahr23, m_rbSpWahr, m_rbSpWahr2, m_rbSpWahr24); }
+void SimulatePage::rb_sp_wahr_24Click() { m_simulation->choose(m_rbSpWahr24, m_rbSpWahr2, m_rbSpWahr, m_rbWahr23); }
 
 } // namespace tallyhand::app

@@ -42,7 +42,6 @@ public slots:
     void rb_sp_wahr_24Click();
 
 private:
-    void choose(QRadioButton* on, QRadioButton* alsoOn, QRadioButton* off1, QRadioButton* off2);
 
     QWidget* m_seats = nullptr;
     QTabWidget* m_results = nullptr;

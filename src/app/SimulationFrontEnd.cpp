@@ -130,6 +130,16 @@ void SimulationFrontEnd::onDone(const SimulationCounters& counters)
     emit finished();
 }
 
+void SimulationFrontEnd::choose(QRadioButton* on, QRadioButton* alsoOn, QRadioButton* off1, QRadioButton* off2)
+{
+    on->setChecked(true);
+    alsoOn->setChecked(true);
+    off1->setChecked(false);
+    off2->setChecked(false);
+    if (!m_running)
+        showResults();
+}
+
 void SimulationFrontEnd::showResults()
 {
     const std::vector<std::string> rows = m_rows();

@@ -43,6 +43,9 @@ public:
     bool start(const std::vector<std::string>& rows, const std::vector<std::string>& board);
     // ShowSimulationResults for the rows the hole-card list holds now.
     void showResults();
+    // A percentage radio button was clicked: select it and its twin on the other
+    // result page, clear the other pair, and show the stored counters again.
+    void choose(QRadioButton* on, QRadioButton* alsoOn, QRadioButton* off1, QRadioButton* off2);
 
     bool running() const { return m_running; }
     static bool anyRunning();
