@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/CalculatorPanel.h"
-#include "app/CardEdit.h"
-#include "app/MainWindow.h"
-#include "app/StartupSequence.h"
+#include "app/calculator/CalculatorPanel.h"
+#include "app/calculator/CardEdit.h"
+#include "app/window/MainWindow.h"
+#include "app/window/StartupSequence.h"
 
 #include <QDir>
 #include <QFile>

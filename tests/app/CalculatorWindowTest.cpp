@@ -2,10 +2,10 @@
 // and the core's results as the window shows them.
 #include "AppTestSupport.h"
 
-#include "app/ColourShape.h"
-#include "app/FieldColour.h"
-#include "app/PreflopGrid.h"
-#include "app/TableStore.h"
+#include "app/widgets/ColourShape.h"
+#include "app/widgets/FieldColour.h"
+#include "app/calculator/PreflopGrid.h"
+#include "app/calculator/TableStore.h"
 #include "cards/CardText.h"
 #include "cards/HandRank.h"
 #include "preflop/HandCalculation.h"

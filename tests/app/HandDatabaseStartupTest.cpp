@@ -2,11 +2,11 @@
 // status messages, hidden pages, the browser lists, the early stops.
 #include "AppTestSupport.h"
 
-#include "app/GameBrowserPanel.h"
-#include "app/GameData.h"
-#include "app/ImportForm.h"
-#include "app/RebuildPage.h"
-#include "app/StatisticsPage.h"
+#include "app/database/GameBrowserPanel.h"
+#include "app/database/GameData.h"
+#include "app/database/ImportForm.h"
+#include "app/database/RebuildPage.h"
+#include "app/statistics/StatisticsPage.h"
 #include "cards/RankTableFiles.h"
 #include "history/DatabaseFiles.h"
 #include "history/DatabaseStartup.h"

@@ -2,10 +2,10 @@
 // and the showdown cards of the statistics page with its detail grids.
 #include "AppTestSupport.h"
 
-#include "app/ShowdownPanel.h"
-#include "app/SimulatePage.h"
-#include "app/SimulationFrontEnd.h"
-#include "app/StatisticsPage.h"
+#include "app/simulation/ShowdownPanel.h"
+#include "app/simulation/SimulatePage.h"
+#include "app/simulation/SimulationFrontEnd.h"
+#include "app/statistics/StatisticsPage.h"
 #include "cards/CardText.h"
 #include "preflop/SimulationInput.h"
 #include "preflop/SimulationResults.h"

@@ -1,7 +1,7 @@
 // Start-up of the window on a fresh and on a prepared program folder.
 #include "AppTestSupport.h"
 
-#include "app/PreflopGrid.h"
+#include "app/calculator/PreflopGrid.h"
 #include "cards/RankTableFiles.h"
 
 #include <QApplication>

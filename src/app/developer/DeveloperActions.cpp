@@ -1,0 +1,44 @@
+#include "app/developer/DeveloperActions.h"
+
+#include "app/simulation/ResultWidgets.h"
+#include "app/calculator/TableStore.h"
+#include "preflop/SimulationResults.h"
+#include "stats/ShowdownCalculation.h"
+
+#include <QListWidget>
+#include <QLocale>
+#include <QRandomGenerator>
+
+namespace tallyhand::app {
+namespace {
+
+std::uint32_t uniformBelow(std::uint32_t bound)
+{
+    return QRandomGenerator::global()->bounded(bound);
+}
+
+char decimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 0x80 ? static_cast<char>(point.at(0).unicode()) : '.';
+}
+
+} // namespace
+
+void runShowdownCalculation(const TableStore& store, const QListWidget& lbHc, QListWidget& lbWahrs)
+{
+    const auto tables = store.rankTables();
+    if (!tables)
+        return;
+    const auto lines = calculateShowdown(*tables, listRows(lbHc), uniformBelow, decimalSeparator());
+    lbWahrs.clear();
+    for (const auto& line : lines)
+        lbWahrs.addItem(QString::fromStdString(line));
+}
+
+QString cardDrawTestText()
+{
+    return QString::fromStdString(drawTestText(uniformBelow));
+}
+
+} // namespace tallyhand::app

@@ -1,0 +1,44 @@
+#include "app/statistics/ChipChartPanel.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tallyhand::app {
+
+ChipChartPanel::ChipChartPanel(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("chip_chart_panel"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    m_chart = new QChartView(new QChart, this);
+    m_chart->setObjectName(QStringLiteral("Chart_1"));
+    m_chart->chart()->legend()->hide();
+    layout->addWidget(m_chart, 1);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(new QLabel(QStringLiteral("Player"), this));
+    m_player = new QLineEdit(this);
+    m_player->setObjectName(QStringLiteral("inp_player"));
+    m_player->setFixedWidth(110);
+    side->addWidget(m_player);
+    m_chipcount = new QRadioButton(QStringLiteral("Chipcount"), this);
+    m_chipcount->setObjectName(QStringLiteral("rb_chipcount"));
+    m_chipcount->setChecked(true);
+    m_perGame = new QRadioButton(QStringLiteral("per Game"), this);
+    m_perGame->setObjectName(QStringLiteral("rb_per_game"));
+    side->addWidget(m_chipcount);
+    side->addWidget(m_perGame);
+    m_show = new QPushButton(QStringLiteral("show"), this);
+    m_show->setObjectName(QStringLiteral("btn_chip_show"));
+    side->addWidget(m_show);
+    side->addStretch(1);
+    layout->addLayout(side);
+}
+
+} // namespace tallyhand::app
