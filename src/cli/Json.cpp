@@ -2,6 +2,7 @@
 
 #include "history/TextDecoding.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace tallyhand::cli {
@@ -28,6 +29,36 @@ std::string jsonString(std::string_view text)
     }
     out += '"';
     return out;
+}
+
+std::string jsonRows(const std::vector<std::string>& rows)
+{
+    std::string out = "[";
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        out += (i ? ", " : "") + jsonString(rows[i]);
+    return out + "]";
+}
+
+std::string jsonSeries(const ChartSeries& series)
+{
+    std::string out = "[";
+    char buf[64];
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        const ChartPoint& p = series[i];
+        out += i ? ", {" : "{";
+        out += "\"label\": " + jsonString(p.label) + ", \"value\": ";
+        if (std::isfinite(p.value) && p.value == std::trunc(p.value) && std::fabs(p.value) < 1e15)
+            std::snprintf(buf, sizeof buf, "%.0f", p.value);
+        else
+            std::snprintf(buf, sizeof buf, "%.17g", p.value);
+        out += buf;
+        if (p.colour) {
+            std::snprintf(buf, sizeof buf, ", \"color\": \"#%02x%02x%02x\"", p.colour->r, p.colour->g, p.colour->b);
+            out += buf;
+        }
+        out += "}";
+    }
+    return out + "]";
 }
 
 } // namespace tallyhand::cli
