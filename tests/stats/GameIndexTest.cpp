@@ -50,5 +50,10 @@ TEST(GameIndex, AnswersAsTheLinearSearches)
     EXPECT_EQ(index.holeCards(7)->card1, "2c"); // the last match wins
     EXPECT_EQ(index.holeCards(8)->card1, "Ah");
     EXPECT_EQ(index.holeCards(9), nullptr);
+    const auto matches = index.holeCardMatches(7);
+    ASSERT_EQ(matches.size(), 2u);
+    EXPECT_EQ(matches[0]->card1, "Ah");
+    EXPECT_EQ(matches[1]->card1, "2c");
+    EXPECT_TRUE(index.holeCardMatches(9).empty());
     EXPECT_EQ(GameIndex().summary(7), nullptr);
 }

@@ -3,6 +3,7 @@
 
 #include "app/calculator/CardEdit.h"
 #include "app/widgets/ColourShape.h"
+#include "app/widgets/DecimalSeparator.h"
 #include "app/widgets/FieldColour.h"
 #include "app/calculator/PreflopGrid.h"
 #include "app/calculator/TableStore.h"
@@ -20,12 +21,6 @@ namespace tallyhand::app {
 namespace {
 
 const QColor kDuplicateColour(255, 200, 200);
-
-char localeDecimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    return (point.size() == 1 && point.at(0).unicode() < 128) ? point.at(0).toLatin1() : '.';
-}
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 

@@ -1,6 +1,7 @@
 #include "app/developer/DeveloperActions.h"
 
 #include "app/simulation/ResultWidgets.h"
+#include "app/widgets/DecimalSeparator.h"
 #include "app/calculator/TableStore.h"
 #include "preflop/SimulationResults.h"
 #include "stats/ShowdownCalculation.h"
@@ -17,12 +18,6 @@ std::uint32_t uniformBelow(std::uint32_t bound)
     return QRandomGenerator::global()->bounded(bound);
 }
 
-char decimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point.at(0).unicode() < 0x80 ? static_cast<char>(point.at(0).unicode()) : '.';
-}
-
 } // namespace
 
 void runShowdownCalculation(const TableStore& store, const QListWidget& lbHc, QListWidget& lbWahrs)
@@ -30,7 +25,7 @@ void runShowdownCalculation(const TableStore& store, const QListWidget& lbHc, QL
     const auto tables = store.rankTables();
     if (!tables)
         return;
-    const auto lines = calculateShowdown(*tables, listRows(lbHc), uniformBelow, decimalSeparator());
+    const auto lines = calculateShowdown(*tables, listRows(lbHc), uniformBelow, localeDecimalSeparator());
     lbWahrs.clear();
     for (const auto& line : lines)
         lbWahrs.addItem(QString::fromStdString(line));

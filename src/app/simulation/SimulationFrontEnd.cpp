@@ -1,5 +1,6 @@
 #include "app/simulation/SimulationFrontEnd.h"
 
+#include "app/widgets/DecimalSeparator.h"
 #include "app/window/MainWindow.h"
 #include "preflop/SimulationInput.h"
 
@@ -43,12 +44,6 @@ SimulationFrontEnd::~SimulationFrontEnd()
 }
 
 bool SimulationFrontEnd::anyRunning() { return g_running.load() > 0; }
-
-char SimulationFrontEnd::decimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point.at(0).unicode() < 128 ? static_cast<char>(point.at(0).unicode()) : '.';
-}
 
 void SimulationFrontEnd::report(const QString& text)
 {
@@ -145,7 +140,7 @@ void SimulationFrontEnd::showResults()
     const std::vector<std::string> rows = m_rows();
     const NumberChoice choice =
         m_views.percent == nullptr || m_views.percent->isChecked() ? NumberChoice::Percent : NumberChoice::Absolute;
-    const SimulationView view = showSimulationResults(m_counters, rows, choice, decimalSeparator());
+    const SimulationView view = showSimulationResults(m_counters, rows, choice, localeDecimalSeparator());
     m_views.results->clear();
     for (const auto& line : view.resultLines)
         m_views.results->addItem(QString::fromStdString(line));

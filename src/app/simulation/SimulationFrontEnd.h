@@ -52,7 +52,6 @@ public:
     const SimulationCounters& counters() const { return m_counters; }
     QString lastMessage() const { return m_lastMessage; }
 
-    static char decimalSeparator();
     // Fills a grid from cell texts, row 0 the headings.
     static void fillGrid(QTableWidget* grid, const std::vector<std::vector<std::string>>& cells);
     static void writeHeadings(QTableWidget* grid);
