@@ -1,11 +1,13 @@
 #include "app/calculator/CalculatorPanel.h"
 #include "app/calculator/CardEdit.h"
+#include "app/statistics/TournamentSelection.h"
 #include "app/window/MainWindow.h"
 #include "app/window/StartupSequence.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QListWidget>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTabWidget>
@@ -17,12 +19,44 @@ using tallyhand::app::Tfrm_tallyhand;
 namespace {
 
 // For documentation shots: enter the cards as a player would, then save a picture.
-void takeScreenshot(Tfrm_tallyhand& window, const QString& file, const QStringList& cards, const QString& page)
+// `path` is a chain of tab captions, "Statistik/Chipchart".
+void showPage(QWidget* from, const QString& path)
 {
-    if (auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1")))
-        for (int i = 0; i < pages->count(); ++i)
-            if (pages->tabText(i) == page)
-                pages->setCurrentIndex(i);
+    for (const QString& caption : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        bool found = false;
+        for (QTabWidget* pages : from->findChildren<QTabWidget*>()) {
+            for (int i = 0; i < pages->count() && !found; ++i)
+                if (pages->tabText(i) == caption) {
+                    pages->setCurrentIndex(i);
+                    from = pages->widget(i);
+                    found = true;
+                }
+            if (found)
+                break;
+        }
+        if (!found)
+            return;
+    }
+}
+
+// A tournament chosen in lb_tour, by number; "first" takes the first row.
+void chooseTournament(Tfrm_tallyhand& window, const QString& tour)
+{
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("lb_tour"));
+    for (int i = 0; list && i < list->count(); ++i)
+        if (tour == QStringLiteral("first") || list->item(i)->text().section(QLatin1Char(' '), 0, 0) == tour) {
+            list->setCurrentRow(i);
+            window.tournamentSelection()->lb_tourClick();
+            return;
+        }
+}
+
+void takeScreenshot(Tfrm_tallyhand& window, const QString& file, const QStringList& cards, const QString& page,
+                    const QString& tour)
+{
+    if (!tour.isEmpty())
+        chooseTournament(window, tour);
+    showPage(&window, page);
     CalculatorPanel* calc = window.calculator();
     for (int i = 0; i < cards.size() && i < CalculatorPanel::CardSlotCount; ++i) {
         calc->cardEdit(i)->setText(cards[i]);
@@ -61,7 +95,9 @@ int main(int argc, char* argv[])
                                    QStringLiteral("Karten für das Bild, durch Kommas getrennt"), QStringLiteral("CARDS"));
     QCommandLineOption pageOption(QStringLiteral("page"), QStringLiteral("Seite für das Bild (Reiterbeschriftung)"),
                                   QStringLiteral("CAPTION"));
-    parser.addOptions({homeOption, shotOption, cardsOption, pageOption});
+    QCommandLineOption tourOption(QStringLiteral("tour"), QStringLiteral("Turnier für das Bild (Nummer oder first)"),
+                                  QStringLiteral("N"));
+    parser.addOptions({homeOption, shotOption, cardsOption, pageOption, tourOption});
     parser.process(app);
 
     const QString home = parser.isSet(homeOption) ? QDir(parser.value(homeOption)).absolutePath()
@@ -82,8 +118,9 @@ int main(int argc, char* argv[])
         const QString file = parser.value(shotOption);
         const QStringList cards = parser.value(cardsOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
         const QString page = parser.value(pageOption);
+        const QString tour = parser.value(tourOption);
         QObject::connect(window.startup(), &tallyhand::app::StartupSequence::finished, &window,
-                         [&window, file, cards, page] { takeScreenshot(window, file, cards, page); });
+                         [&window, file, cards, page, tour] { takeScreenshot(window, file, cards, page, tour); });
     }
     return QApplication::exec();
 }

@@ -2,10 +2,9 @@
 
 #include "app/database/GameData.h"
 #include "app/widgets/PageTabs.h"
+#include "app/widgets/RowLists.h"
 #include "history/HoleCardBundles.h"
-#include "history/TextDecoding.h"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,42 +12,6 @@
 
 namespace tallyhand::app {
 
-namespace {
-
-QListWidget* makeList(const QString& name, QWidget* parent)
-{
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setUniformItemSizes(true);
-    list->setAlternatingRowColors(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Rows are columns of characters ("A K s 12"); a fixed pitch keeps them aligned.
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(list->font().pointSize());
-    list->setFont(fixed);
-    return list;
-}
-
-QString display(const std::string& bytes)
-{
-    return QString::fromStdString(decodeForDisplay(bytes));
-}
-
-// Fills `list` with `rows`; `tips` (same index) become the rows' tool tips.
-void fill(QListWidget* list, const std::vector<std::string>& rows, const std::vector<std::string>* tips = nullptr)
-{
-    list->clear();
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(rows.size()));
-    for (const std::string& row : rows)
-        texts << display(row);
-    list->addItems(texts);
-    if (tips)
-        for (std::size_t i = 0; i < tips->size() && i < rows.size(); ++i)
-            list->item(static_cast<int>(i))->setToolTip(display((*tips)[i]));
-}
-
-} // namespace
 
 GameBrowserPanel::GameBrowserPanel(QWidget* parent) : QWidget(parent)
 {
@@ -59,13 +22,13 @@ GameBrowserPanel::GameBrowserPanel(QWidget* parent) : QWidget(parent)
 
     m_pages = makePageControl(QStringLiteral("PageControl2"), this);
     QWidget* holeCards = addPage(m_pages, QStringLiteral("Hole Cards"));
-    m_lb4 = makeList(QStringLiteral("lb4"), holeCards);
+    m_lb4 = makeRowList(QStringLiteral("lb4"), holeCards);
     holeCards->layout()->addWidget(m_lb4);
     QWidget* tournaments = addPage(m_pages, QStringLiteral("Tournaments"));
     auto* side = new QHBoxLayout;
     side->setSpacing(4);
-    m_lbTour = makeList(QStringLiteral("lb_tour"), tournaments);
-    m_lbGame = makeList(QStringLiteral("lb_game"), tournaments);
+    m_lbTour = makeRowList(QStringLiteral("lb_tour"), tournaments);
+    m_lbGame = makeRowList(QStringLiteral("lb_game"), tournaments);
     side->addWidget(m_lbTour, 3);
     side->addWidget(m_lbGame, 2);
     static_cast<QVBoxLayout*>(tournaments->layout())->addLayout(side);
@@ -76,7 +39,7 @@ GameBrowserPanel::GameBrowserPanel(QWidget* parent) : QWidget(parent)
     auto* classes = new QVBoxLayout(column);
     classes->setContentsMargins(0, 0, 0, 0);
     classes->setSpacing(4);
-    m_lb3 = makeList(QStringLiteral("lb3"), column);
+    m_lb3 = makeRowList(QStringLiteral("lb3"), column);
     classes->addWidget(m_lb3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(4);
@@ -129,13 +92,13 @@ void GameBrowserPanel::Button82Click()
 
 void GameBrowserPanel::listBundles(const std::vector<std::string>& rows)
 {
-    fill(m_lb3, rows);
+    fillRows(m_lb3, rows);
 }
 
 void GameBrowserPanel::listTournaments()
 {
     const TournamentIndex& index = m_data->tournaments();
-    fill(m_lbTour, index.listRows, &index.types);
+    fillRows(m_lbTour, index.listRows, &index.types);
     m_lbGame->clear();
 }
 
@@ -145,7 +108,7 @@ void GameBrowserPanel::lb3DblClick()
     if (!m_data || !item || !item->isSelected())
         return;
     const ClassGames games = gamesOfClass(m_data->tables().hole_cards, item->text().toStdString());
-    fill(m_lb4, games.rows, &games.hints);
+    fillRows(m_lb4, games.rows, &games.hints);
     m_pages->setCurrentIndex(m_pages->indexOf(m_lb4->parentWidget()));
 }
 

@@ -1,7 +1,7 @@
 #include "app/statistics/ChipChartPanel.h"
 
-#include <QChart>
-#include <QChartView>
+#include "app/widgets/StatChart.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,9 +16,8 @@ ChipChartPanel::ChipChartPanel(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("chip_chart_panel"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    m_chart = new QChartView(new QChart, this);
-    m_chart->setObjectName(QStringLiteral("Chart_1"));
-    m_chart->chart()->legend()->hide();
+    m_chart = new StatChart(QStringLiteral("Chart_1"), QStringLiteral("Chipcount"), this);
+    m_chart->setAxisTitles(QStringLiteral("Spiel"), QStringLiteral("Chips"));
     layout->addWidget(m_chart, 1);
 
     auto* side = new QVBoxLayout;
@@ -27,15 +26,15 @@ ChipChartPanel::ChipChartPanel(QWidget* parent) : QWidget(parent)
     m_player->setObjectName(QStringLiteral("inp_player"));
     m_player->setFixedWidth(110);
     side->addWidget(m_player);
-    m_chipcount = new QRadioButton(QStringLiteral("Chipcount"), this);
-    m_chipcount->setObjectName(QStringLiteral("rb_chipcount"));
-    m_chipcount->setChecked(true);
+    m_overall = new QRadioButton(QStringLiteral("Chipcount"), this);
+    m_overall->setObjectName(QStringLiteral("rb_overall"));
+    m_overall->setChecked(true);
     m_perGame = new QRadioButton(QStringLiteral("per Game"), this);
-    m_perGame->setObjectName(QStringLiteral("rb_per_game"));
-    side->addWidget(m_chipcount);
+    m_perGame->setObjectName(QStringLiteral("rb_pergame"));
+    side->addWidget(m_overall);
     side->addWidget(m_perGame);
     m_show = new QPushButton(QStringLiteral("show"), this);
-    m_show->setObjectName(QStringLiteral("btn_chip_show"));
+    m_show->setObjectName(QStringLiteral("Button85"));
     side->addWidget(m_show);
     side->addStretch(1);
     layout->addLayout(side);

@@ -2,26 +2,30 @@
 
 #include <QWidget>
 
-class QChartView;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace tallyhand::app {
 
-// "Chipchart": the chip count of a player over a tournament.
+class StatChart;
+
+// "Chipchart": the user's stack over the games of a tournament.
 class ChipChartPanel : public QWidget {
     Q_OBJECT
 public:
     explicit ChipChartPanel(QWidget* parent = nullptr);
 
-    QChartView* chart() const { return m_chart; } // Chart_1
-    QLineEdit* player() const { return m_player; } // inp_player
+    StatChart* chart() const { return m_chart; }          // Chart_1
+    QLineEdit* player() const { return m_player; }        // inp_player
+    QRadioButton* overall() const { return m_overall; }   // rb_overall "Chipcount"
+    QRadioButton* perGame() const { return m_perGame; }   // rb_pergame
+    QPushButton* showButton() const { return m_show; }    // Button85
 
 private:
-    QChartView* m_chart = nullptr;
+    StatChart* m_chart = nullptr;
     QLineEdit* m_player = nullptr;
-    QRadioButton* m_chipcount = nullptr;
+    QRadioButton* m_overall = nullptr;
     QRadioButton* m_perGame = nullptr;
     QPushButton* m_show = nullptr;
 };

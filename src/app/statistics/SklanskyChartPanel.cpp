@@ -1,9 +1,8 @@
 #include "app/statistics/SklanskyChartPanel.h"
 
-#include <QChart>
-#include <QChartView>
+#include "app/widgets/StatChart.h"
+
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -14,10 +13,11 @@ SklanskyChartPanel::SklanskyChartPanel(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("tab_sklansky"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    m_chart = new QChartView(new QChart, this);
-    m_chart->setObjectName(QStringLiteral("Chart_2"));
+    m_chart = new StatChart(QStringLiteral("Chart_2"), QStringLiteral("Sklanskyverteilung"), this);
+    m_chart->setAxisTitles(QStringLiteral("Spiel"), QStringLiteral("Sklansky-Gruppe"));
     layout->addWidget(m_chart, 1);
 
+    // The chart follows the choice at once; a "show" button would add nothing.
     auto* side = new QVBoxLayout;
     m_pie = new QRadioButton(QStringLiteral("Tortendiagramm"), this);
     m_pie->setObjectName(QStringLiteral("rb_torte"));
@@ -26,9 +26,6 @@ SklanskyChartPanel::SklanskyChartPanel(QWidget* parent) : QWidget(parent)
     m_bars->setObjectName(QStringLiteral("rb_balken"));
     side->addWidget(m_pie);
     side->addWidget(m_bars);
-    m_show = new QPushButton(QStringLiteral("show"), this);
-    m_show->setObjectName(QStringLiteral("btn_sklansky_show"));
-    side->addWidget(m_show);
     side->addStretch(1);
     layout->addLayout(side);
 }

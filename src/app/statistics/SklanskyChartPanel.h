@@ -2,11 +2,11 @@
 
 #include <QWidget>
 
-class QChartView;
-class QPushButton;
 class QRadioButton;
 
 namespace tallyhand::app {
+
+class StatChart;
 
 // "Sklanskychart": the hole cards of a tournament by Sklansky group.
 class SklanskyChartPanel : public QWidget {
@@ -14,13 +14,14 @@ class SklanskyChartPanel : public QWidget {
 public:
     explicit SklanskyChartPanel(QWidget* parent = nullptr);
 
-    QChartView* chart() const { return m_chart; } // Chart_2
+    StatChart* chart() const { return m_chart; }   // Chart_2
+    QRadioButton* pie() const { return m_pie; }    // rb_torte
+    QRadioButton* bars() const { return m_bars; }  // rb_balken
 
 private:
-    QChartView* m_chart = nullptr;
+    StatChart* m_chart = nullptr;
     QRadioButton* m_pie = nullptr;
     QRadioButton* m_bars = nullptr;
-    QPushButton* m_show = nullptr;
 };
 
 } // namespace tallyhand::app

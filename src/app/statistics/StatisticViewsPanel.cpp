@@ -1,33 +1,15 @@
 #include "app/statistics/StatisticViewsPanel.h"
 
+#include "app/statistics/BoardStatsPanel.h"
 #include "app/widgets/PageTabs.h"
+#include "app/widgets/RowLists.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QTabWidget>
 
 namespace tallyhand::app {
-
-namespace {
-
-struct PageOutline {
-    const char* caption;
-    std::initializer_list<PageOutline> children;
-};
-
-void addPages(QTabWidget* tabs, std::initializer_list<PageOutline> pages)
-{
-    for (const PageOutline& outline : pages) {
-        QWidget* page = addPage(tabs, QString::fromUtf8(outline.caption));
-        if (outline.children.size() == 0)
-            continue;
-        QTabWidget* inner = makePageControl(QString(), page);
-        page->layout()->addWidget(inner);
-        addPages(inner, outline.children);
-    }
-}
-
-} // namespace
 
 StatisticViewsPanel::StatisticViewsPanel(QWidget* parent) : QWidget(parent)
 {
@@ -39,48 +21,31 @@ StatisticViewsPanel::StatisticViewsPanel(QWidget* parent) : QWidget(parent)
 
     QWidget* hole = addPage(m_pages, QStringLiteral("Hole Cards"));
     auto* holeRow = new QHBoxLayout;
-    m_lbStatHole = new QListWidget(hole);
-    m_lbStatHole->setObjectName(QStringLiteral("lb_stat_hole"));
-    m_lbStatHole->setFixedWidth(110);
+    m_lbStatHole = makeRowList(QStringLiteral("lb_stat_hole"), hole);
+    m_lbStatHole->setFixedWidth(QFontMetrics(m_lbStatHole->font()).horizontalAdvance(QStringLiteral("A K s 9999")) + 28);
     holeRow->addWidget(m_lbStatHole);
-    QTabWidget* holeTabs = makePageControl(QString(), hole);
-    addPages(holeTabs, {{"Games", {}}, {"Total", {}}, {"gewonnen/verloren", {}}, {"All-Ins", {}}, {"Karten g/v", {}}});
+    QTabWidget* holeTabs = makePageControl(QStringLiteral("pc_stat_hole"), hole);
+    QWidget* games = addPage(holeTabs, QStringLiteral("Games"));
+    m_lbStatGames = makeRowList(QStringLiteral("lb_stat_games"), games);
+    games->layout()->addWidget(m_lbStatGames);
+    m_classViews = WinLossViews::build(
+        holeTabs, {QStringLiteral("Total"), QStringLiteral("gewonnen/verloren"), QStringLiteral("All-Ins"), QStringLiteral("Karten g/v")},
+        {QStringLiteral("lb_stat_wonlost"), QStringLiteral("lb_stat_wl"), QStringLiteral("lb_stat_ai"), QStringLiteral("lb_stat_gv")});
     holeRow->addWidget(holeTabs, 1);
     static_cast<QBoxLayout*>(hole->layout())->addLayout(holeRow);
 
-    addPages(m_pages, {
-        {"Won/Lost", {{"Total", {}}, {"gewonnen/verloren", {}}, {"All-Ins", {}}, {"Karten gewonnen/verloren", {}}}},
-        {"Boards/Cards",
-         {{"Flop",
-           {{"Karten", {}}, {"Paare", {}}, {"Drillinge", {}}, {"Straightdraws", {}},
-            {"Flushdraws", {{"2x Farbe", {}}, {"3x Farbe", {}}}}}},
-          {"Board",
-           {{"Karten", {}}, {"Paare", {}}, {"Zwei Paar", {}}, {"Drillinge", {}}, {"Vierlinge", {}},
-            {"Straightdraws", {{"einfache 3er", {}}, {"einfache 4er", {}}}},
-            {"Flushdraws", {{"3x Farbe", {}}, {"4x Farbe", {}}, {"5x Farbe", {}}}},
-            {"Full Houses", {}}}}}},
-    });
-}
+    QWidget* wonLost = addPage(m_pages, QStringLiteral("Won/Lost"));
+    QTabWidget* wlTabs = makePageControl(QStringLiteral("pc_wonlost"), wonLost);
+    wonLost->layout()->addWidget(wlTabs);
+    m_tournamentViews = WinLossViews::build(
+        wlTabs,
+        {QStringLiteral("Total"), QStringLiteral("gewonnen/verloren"), QStringLiteral("All-Ins"),
+         QStringLiteral("Karten gewonnen/verloren")},
+        {QStringLiteral("lb_wl_all"), QStringLiteral("lb_wl_gw"), QStringLiteral("lb_wl_ai"), QStringLiteral("lb_wl_gv")});
 
-QWidget* StatisticViewsPanel::page(const QStringList& captions) const
-{
-    QTabWidget* tabs = m_pages;
-    QWidget* found = nullptr;
-    for (const QString& caption : captions) {
-        if (!tabs)
-            return nullptr;
-        found = nullptr;
-        for (int i = 0; i < tabs->count(); ++i) {
-            if (tabs->tabText(i) == caption) {
-                found = tabs->widget(i);
-                break;
-            }
-        }
-        if (!found)
-            return nullptr;
-        tabs = found->findChild<QTabWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    }
-    return found;
+    QWidget* boards = addPage(m_pages, QStringLiteral("Boards/Cards"));
+    m_boards = new BoardStatsPanel(boards);
+    boards->layout()->addWidget(m_boards);
 }
 
 } // namespace tallyhand::app

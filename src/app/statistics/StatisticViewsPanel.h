@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/statistics/WinLossViews.h"
+
 #include <QWidget>
 
 class QListWidget;
@@ -7,7 +9,9 @@ class QTabWidget;
 
 namespace tallyhand::app {
 
-// "Statistik" of the right-hand pages: hole-card, won/lost and board statistics.
+class BoardStatsPanel;
+
+// "Statistik" of the right-hand pages: hole-card classes, won/lost and board statistics.
 class StatisticViewsPanel : public QWidget {
     Q_OBJECT
 public:
@@ -15,12 +19,19 @@ public:
 
     QTabWidget* pageControl() const { return m_pages; }
     QListWidget* lbStatHole() const { return m_lbStatHole; }
-    // The page with this caption path, e.g. {"Boards/Cards", "Flop", "Paare"}; nullptr if none.
-    QWidget* page(const QStringList& captions) const;
+    QListWidget* lbStatGames() const { return m_lbStatGames; }
+    // lb_stat_wonlost … of the chosen class, and lb_wl_all … of the tournament.
+    const WinLossViews& classViews() const { return m_classViews; }
+    const WinLossViews& tournamentViews() const { return m_tournamentViews; }
+    BoardStatsPanel* boards() const { return m_boards; }
 
 private:
     QTabWidget* m_pages = nullptr;
     QListWidget* m_lbStatHole = nullptr;
+    QListWidget* m_lbStatGames = nullptr;
+    WinLossViews m_classViews;
+    WinLossViews m_tournamentViews;
+    BoardStatsPanel* m_boards = nullptr;
 };
 
 } // namespace tallyhand::app

@@ -8,6 +8,8 @@
 #include "app/developer/DeveloperPage.h"
 #include "app/database/GameBrowserPanel.h"
 #include "app/database/GameData.h"
+#include "app/database/GameReplay.h"
+#include "app/statistics/TournamentSelection.h"
 #include "app/widgets/PageTabs.h"
 #include "app/database/RebuildPage.h"
 #include "app/simulation/ShowdownPanel.h"
@@ -79,6 +81,12 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
 
     m_tableController->setViews(m_cards, m_calculator);
     m_statistics->browser()->setGameData(m_gameData);
+    const StatusFn paintedStatus = [this](const QString& text) {
+        showStatus(text);
+        processPaintEvents();
+    };
+    m_selection = new TournamentSelection(m_statistics, m_gameData, &m_statisticsBusy, paintedStatus, this);
+    m_replay = new GameReplay(m_calculator, m_statistics, m_gameData, m_selection, &m_statisticsBusy, paintedStatus, this);
     m_startup = new StartupSequence(this, m_gameData);
     connect(m_rebuild, &RebuildPage::rebuildClicked, m_startup, &StartupSequence::rebuild);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/widgets/BusyLock.h"
+
 #include <QMainWindow>
 #include <filesystem>
 
@@ -13,6 +15,8 @@ class CalculatorPanel;
 class CardsPage;
 class DeveloperPage;
 class GameData;
+class GameReplay;
+class TournamentSelection;
 class RebuildPage;
 class SimulatePage;
 class StartupSequence;
@@ -48,6 +52,8 @@ public:
     BackgroundJobs* jobs() const { return m_jobs; }
     StartupSequence* startup() const { return m_startup; }
     GameData* gameData() const { return m_gameData; }
+    TournamentSelection* tournamentSelection() const { return m_selection; }
+    GameReplay* gameReplay() const { return m_replay; }
 
     QString statusText() const;
 
@@ -68,6 +74,9 @@ private:
     TableController* m_tableController = nullptr;
     StartupSequence* m_startup = nullptr;
     GameData* m_gameData = nullptr;
+    BusyLock m_statisticsBusy;
+    TournamentSelection* m_selection = nullptr;
+    GameReplay* m_replay = nullptr;
     CalculatorPanel* m_calculator = nullptr;
     QTabWidget* m_pages = nullptr;
     DeveloperPage* m_developer = nullptr;

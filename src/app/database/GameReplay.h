@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/widgets/BusyLock.h"
+#include "stats/Replay.h"
+
+#include <QObject>
+
+namespace tallyhand::app {
+
+class CalculatorPanel;
+class GameData;
+class StatisticsPage;
+class TournamentSelection;
+
+// Replays a stored game into the calculator, the play panes and lb_hc, step
+// by step with a status text for each.
+class GameReplay : public QObject {
+    Q_OBJECT
+public:
+    GameReplay(CalculatorPanel* calculator, StatisticsPage* page, GameData* data, TournamentSelection* selection,
+               BusyLock* lock, StatusFn status, QObject* parent = nullptr);
+
+    // The status texts of the last replay, in order.
+    const QStringList& statusTexts() const { return m_statusTexts; }
+
+public slots:
+    // The chosen row of lb4; afterwards its tournament and game are selected.
+    void lb4DblClick();
+    // The chosen game of lb_game.
+    void lb_gameDblClick();
+
+private:
+    void run(const Replay& replay);
+    void perform(const Replay& replay, const ReplayStep& step);
+    void enterCard(const ReplayStep& step);
+    void status(const QString& text);
+
+    CalculatorPanel* m_calculator;
+    StatisticsPage* m_page;
+    GameData* m_data;
+    TournamentSelection* m_selection;
+    BusyLock* m_lock;
+    StatusFn m_status;
+    QStringList m_statusTexts;
+};
+
+} // namespace tallyhand::app
