@@ -617,6 +617,7 @@ bool HandGenerator::playHand(FileWriter& out, std::vector<Seat>& seats, int butt
         out.line("*** SHOW DOWN ***");
         std::uint32_t best = 0;
         bool first = true;
+        std::vector<std::size_t> order; // seats in the order they show or muck
         for (int k = 1; k <= n; ++k) {
             const std::size_t i = idx(button + k);
             if (folded[i])
@@ -625,16 +626,26 @@ bool HandGenerator::playHand(FileWriter& out, std::vector<Seat>& seats, int butt
             cards.push_back(hole[i][0]);
             cards.push_back(hole[i][1]);
             hands[i] = evaluateShowdown(cards);
+            order.push_back(i);
             if (!first && pots.size() == 1 && !allIn[i] && hands[i].value < best && m_rng.chance(0.7)) {
                 mucked[i] = true;
-                out.line(seats[i].name + ": mucks hand");
                 continue;
             }
             first = false;
             best = std::max(best, hands[i].value);
             showed[i] = true;
+        }
+        std::vector<const ShowdownHand*> shown;
+        for (std::size_t i : order)
+            if (showed[i])
+                shown.push_back(&hands[i]);
+        for (std::size_t i : order) {
+            if (mucked[i]) {
+                out.line(seats[i].name + ": mucks hand");
+                continue;
+            }
             out.line(seats[i].name + ": shows [" + historyCardText(hole[i][0]) + " " + historyCardText(hole[i][1]) + "] ("
-                     + hands[i].description + ")");
+                     + hands[i].description + kickerText(hands[i], shown) + ")");
         }
     }
     const auto potName = [&](std::size_t p) -> std::string {

@@ -1,16 +1,54 @@
 #include "history/ShowdownHand.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tallyhand {
-namespace {
 
-const char* singular(int rank)
+const char* rankWord(int rank)
 {
     static const char* names[] = {"", "", "Deuce", "Three", "Four", "Five", "Six", "Seven",
                                   "Eight", "Nine", "Ten", "Jack", "Queen", "King", "Ace"};
     return names[rank];
 }
+
+std::string kickerText(const ShowdownHand& hand, const std::vector<const ShowdownHand*>& shown)
+{
+    // Ranks that name the hand, then its kickers, per category (high card .. quads).
+    static constexpr int kNamed[] = {1, 1, 2, 1, 0, 0, 0, 1};
+    static constexpr int kKickers[] = {4, 3, 1, 2, 0, 0, 0, 1};
+    if (hand.category > 7 || kKickers[hand.category] == 0)
+        return {};
+    const auto rankAt = [](const ShowdownHand& h, int i) { return static_cast<int>((h.value >> (16 - 4 * i)) & 0xF); };
+    const int named = kNamed[hand.category];
+    const int total = named + kKickers[hand.category];
+    int decidedAt = -1; // the kicker that beats the best rival with the same named ranks
+    for (const ShowdownHand* other : shown) {
+        if (other == &hand || other->category != hand.category || other->value == hand.value)
+            continue;
+        bool sameNamed = true;
+        for (int i = 0; i < named; ++i)
+            sameNamed = sameNamed && rankAt(*other, i) == rankAt(hand, i);
+        if (!sameNamed)
+            continue;
+        if (other->value > hand.value)
+            return " - lower kicker";
+        int i = named;
+        while (i < total && rankAt(*other, i) == rankAt(hand, i))
+            ++i;
+        decidedAt = std::max(decidedAt, i);
+    }
+    if (decidedAt < 0)
+        return {};
+    std::string text = " - ";
+    for (int i = named; i <= decidedAt; ++i)
+        text += std::string(i > named ? "+" : "") + rankWord(rankAt(hand, i));
+    return text + " kicker";
+}
+
+namespace {
+
+const char* singular(int rank) { return rankWord(rank); }
 
 const char* plural(int rank)
 {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace tallyhand {
 
@@ -18,5 +19,11 @@ struct ShowdownHand {
 };
 
 ShowdownHand evaluateShowdown(std::span<const Card> cards);
+
+const char* rankWord(int rank); // "Deuce" .. "Ace"
+// What the card room adds to a shown hand that a kicker decided against
+// another shown hand of the same kind: " - Queen+Jack kicker" for the
+// winner, " - lower kicker" for the loser; empty otherwise.
+std::string kickerText(const ShowdownHand& hand, const std::vector<const ShowdownHand*>& shown);
 
 } // namespace tallyhand

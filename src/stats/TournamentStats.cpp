@@ -17,6 +17,13 @@ std::string chipsLeftOut(int games)
     return "Chipchart: " + std::to_string(games) +
            (games == 1 ? " Spiel ohne lesbaren Chipstand ausgelassen" : " Spiele ohne lesbaren Chipstand ausgelassen");
 }
+std::vector<std::string> all(int chipsLeftOutGames)
+{
+    std::vector<std::string> texts{kGames, kSklansky, kChips, kHoleClasses, kWinLoss, kFlop, kBoard, kOk};
+    if (chipsLeftOutGames > 0)
+        texts.push_back(chipsLeftOut(chipsLeftOutGames));
+    return texts;
+}
 } // namespace selection_text
 
 namespace {

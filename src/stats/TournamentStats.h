@@ -24,6 +24,8 @@ inline constexpr const char* kBoard = "Boardkartenstatistiken werden erstellt";
 inline constexpr const char* kOk = "Ok";
 // Said after "Ok" when games had no readable stack.
 std::string chipsLeftOut(int games);
+// Every text of one selection in order.
+std::vector<std::string> all(int chipsLeftOutGames);
 } // namespace selection_text
 
 // The tournament number of an lb_tour row: the text before its first blank.

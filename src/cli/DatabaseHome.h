@@ -1,0 +1,24 @@
+#pragma once
+
+#include "history/DatabaseStartup.h"
+#include "stats/GameIndex.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tallyhand::cli {
+
+// A home folder's database as the window holds it after start-up, read
+// without importing anything.
+struct LoadedHome {
+    std::string userName;
+    GameDatabase db;
+    GameIndex index; // over db.tables
+};
+
+// Reads the user name from "Tallyhand.ini" and the database from DIR/data;
+// nullptr with `error` set when either is missing or unreadable.
+std::unique_ptr<LoadedHome> loadHome(const std::string& dir, std::string& error);
+
+} // namespace tallyhand::cli

@@ -1,0 +1,118 @@
+// tallyhand-cli stats: what choosing a tournament in lb_tour shows.
+#include "cli/Command.h"
+#include "cli/DatabaseHome.h"
+#include "cli/Report.h"
+#include "stats/BoardStatistics.h"
+#include "stats/TournamentStats.h"
+#include "stats/WinLossStats.h"
+
+#include <iostream>
+
+namespace tallyhand::cli {
+namespace {
+
+void addWinLoss(Report& r, const WinLossStats& s, const std::array<const char*, 4>& lists,
+                const std::array<const char*, 3>& charts)
+{
+    r.rows(lists[0], s.total);
+    r.rows(lists[1], s.wonLost);
+    r.rows(lists[2], s.allIns);
+    r.rows(lists[3], s.cards);
+    r.series(charts[0], s.totalPie);
+    r.series(charts[1], s.wonLostPie);
+    r.series(charts[2], s.allInPie);
+}
+
+int stats(const Args& given)
+{
+    Args args = given;
+    const bool json = takeFlag(args, "--json");
+    const std::string home = takeOption(args, "--home");
+    const std::string tourText = takeOption(args, "--tournament");
+    const auto tour = tournamentOfRow(tourText);
+    if (!args.empty() || home.empty() || !tour) {
+        std::cerr << "Aufruf: tallyhand-cli stats --home ORDNER --tournament N [--json]\n";
+        return 2;
+    }
+    std::string error;
+    const auto loaded = loadHome(home, error);
+    if (!loaded) {
+        std::cerr << error << '\n';
+        return 1;
+    }
+    const std::vector<std::string> games = gamesOfTournament(loaded->db.tournaments, *tour);
+    if (games.empty()) {
+        std::cerr << "Unbekanntes Turnier: " << tourText << '\n';
+        return 1;
+    }
+    const GameIndex& index = loaded->index;
+    const std::string& user = loaded->userName;
+    const char separator = processDecimalSeparator();
+
+    Report r;
+    r.rows("lb_game", games);
+    addWinLoss(r, buildWinLossStats(index, games, user, separator), {"lb_wl_all", "lb_wl_gw", "lb_wl_ai", "lb_wl_gv"},
+               {"ch_wl_all", "ch_wl_gw", "ch_wl_ai"});
+    r.series("Series2", sklanskyPie(index, games));
+    r.series("Series3", sklanskyBars(index, games));
+    const ChipChart chips = buildChipChart(index, games, user, ChipMode::Chipcount);
+    r.series("Series1/Chipcount", chips.bars);
+    r.series("Series1/per Game", buildChipChart(index, games, user, ChipMode::PerGame).bars);
+    const HoleClassStats classes = buildHoleClassStats(index, games);
+    r.rows("lb_stat_hole", classes.rows);
+    Report byClass;
+    for (const std::string& row : classes.rows) {
+        const auto classGames = gamesOfHoleClass(classes, row);
+        Report c;
+        c.rows("lb_stat_games", classGames);
+        const WinLossStats s = buildWinLossStats(index, classGames, user, separator);
+        c.rows("lb_stat_wonlost", s.total);
+        c.rows("lb_stat_wl", s.wonLost);
+        c.rows("lb_stat_ai", s.allIns);
+        c.rows("lb_stat_gv", s.cards);
+        c.series("ch_stat_wonlost", s.totalPie);
+        c.series("ch_stat_wl", s.wonLostPie);
+        c.series("ch_stat_ai", s.allInPie);
+        byClass.group(row, std::move(c));
+    }
+    r.group("classes", std::move(byClass));
+
+    const FlopStats flop = buildFlopStats(loaded->db.tables.boards, games);
+    r.rows("Memo20", flop.cards);
+    r.rows("Memo22", flop.pairs);
+    r.rows("Memo23", flop.trips);
+    r.rows("Memo24", flop.straights);
+    r.series("chart_flop_pair", flop.pairChart);
+    r.series("chart_flop_trips", flop.tripsChart);
+    r.series("ch_flop_st", flop.straightChart);
+    r.series("chart_flop_fd2", flop.twoSuitPie);
+    r.series("ch_flop_fd3", flop.threeSuitPie);
+
+    const BoardStats board = buildBoardStats(loaded->db.tables.boards, games);
+    r.rows("Memo21", board.cards);
+    r.rows("Memo25", board.pairs);
+    r.rows("Memo26", board.trips);
+    r.rows("Memo27", board.quads);
+    r.rows("Memo28", board.threeRuns);
+    r.rows("Memo29", board.fourRuns);
+    r.rows("Memo30", board.fullHouses);
+    r.rows("Memo31", board.twoPairs);
+    const ChartSeries* charts[] = {&board.pairChart,  &board.tripsChart,   &board.quadsChart,   &board.flush3Pie,
+                                   &board.flush4Pie,  &board.flush5Pie,    &board.threeRunChart, &board.fourRunChart,
+                                   &board.fullHouseChart, &board.twoPairChart};
+    for (std::size_t i = 0; i < std::size(charts); ++i)
+        r.series("Chart" + std::to_string(i + 1), *charts[i]);
+
+    r.rows("status", selection_text::all(chips.leftOut));
+
+    if (json)
+        std::cout << r.json() << '\n';
+    else
+        r.printText(std::cout);
+    return 0;
+}
+
+const RegisterCommand registration("stats", "stats --home ORDNER --tournament N [--json]", stats);
+
+} // namespace
+} // namespace tallyhand::cli
