@@ -19,10 +19,10 @@ using tallyhand::app::Tfrm_tallyhand;
 namespace {
 
 // For documentation shots: enter the cards as a player would, then save a picture.
-// `path` is a chain of tab captions, "Statistik/Chipchart".
+// `path` is a chain of tab captions, "Statistik>Chipchart" (captions may hold "/").
 void showPage(QWidget* from, const QString& path)
 {
-    for (const QString& caption : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+    for (const QString& caption : path.split(QLatin1Char('>'), Qt::SkipEmptyParts)) {
         bool found = false;
         for (QTabWidget* pages : from->findChildren<QTabWidget*>()) {
             for (int i = 0; i < pages->count() && !found; ++i)

@@ -16,6 +16,8 @@ StatisticViewsPanel::StatisticViewsPanel(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("statistic_views"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // Up to eight pages side by side: tighter tabs keep them in view.
+    setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 6px; }"));
     m_pages = makePageControl(QStringLiteral("pc_statistik"), this);
     layout->addWidget(m_pages);
 

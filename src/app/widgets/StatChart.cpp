@@ -80,6 +80,9 @@ void StatChart::showBars(const ChartSeries& points, const QString& seriesName,
     removeSeries();
     m_points = points;
     m_kind = Kind::Bars;
+    // Axes around nothing only show dots; the title alone says what is missing.
+    if (points.empty())
+        return;
 
     // One stacked set per colour: every bar keeps its own colour, and the
     // other sets hold 0 at its place.
@@ -119,7 +122,9 @@ void StatChart::showBars(const ChartSeries& points, const QString& seriesName,
 
     auto* xAxis = new QBarCategoryAxis;
     xAxis->append(categories);
-    xAxis->setLabelsVisible(n <= kMaxCategoryLabels);
+    // Hidden captions keep their place, or the axis title drifts off the axis.
+    if (n > kMaxCategoryLabels)
+        xAxis->setLabelsColor(Qt::transparent);
     xAxis->setTitleText(m_categoryTitle);
     chart()->addAxis(xAxis, Qt::AlignBottom);
     series->attachAxis(xAxis);
