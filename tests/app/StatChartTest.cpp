@@ -2,6 +2,7 @@
 // report the bar's label, pies keep their slice colours, images are saved.
 #include "app/widgets/StatChart.h"
 
+#include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QPieSeries>
@@ -69,6 +70,28 @@ private slots:
         chart.clear();
         QCOMPARE(chart.series(), nullptr);
         QVERIFY(chart.points().empty());
+    }
+
+    // A hidden chart is built when shown, with the last data given; thousands
+    // of bars become one outline per colour that still report the bar clicked.
+    void hiddenAndLargeCharts()
+    {
+        StatChart chart(QStringLiteral("Chart_1"), QStringLiteral("Hero"));
+        ChartSeries many;
+        for (int i = 0; i < 3000; ++i)
+            many.push_back({std::to_string(1000 + i), static_cast<double>(i % 7) - 3, i % 2 ? kGreen : kRed});
+        chart.showPie({{"1", 1, kGreen}});
+        chart.showBars(many, QStringLiteral("Series1"));
+        QVERIFY(chart.chart()->series().isEmpty());
+        chart.show();
+        QCOMPARE(chart.chart()->series().size(), 2);
+        auto* area = qobject_cast<QAreaSeries*>(chart.series());
+        QVERIFY(area);
+        QCOMPARE(area->objectName(), QStringLiteral("Series1"));
+        QCOMPARE(chart.valueRange(), std::make_pair(-3.0, 3.0));
+        QSignalSpy clicked(&chart, &StatChart::barClicked);
+        emit area->clicked(QPointF(1234.2, 1));
+        QCOMPARE(clicked.takeFirst().at(0).toString(), QStringLiteral("2234"));
     }
 };
 

@@ -1,10 +1,12 @@
 #include "app/widgets/StatChart.h"
 
 #include <QBarCategoryAxis>
+#include <QAreaSeries>
 #include <QBarSet>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QFileDialog>
+#include <QLineSeries>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
@@ -67,22 +69,99 @@ void StatChart::removeSeries()
         chart()->removeAxis(axis), delete axis;
     chart()->removeAllSeries();
     m_series = nullptr;
+}
+
+void StatChart::clear()
+{
+    m_pending.reset();
+    removeSeries();
     m_points.clear();
     m_range = {0, 0};
     m_kind = Kind::None;
 }
 
-void StatChart::clear() { removeSeries(); }
-
 void StatChart::showBars(const ChartSeries& points, const QString& seriesName,
                          std::optional<std::pair<double, double>> valueRange)
 {
-    removeSeries();
+    double low = 0, high = 0;
+    for (const ChartPoint& p : points) {
+        low = std::min(low, p.value);
+        high = std::max(high, p.value);
+    }
+    m_range = valueRange ? *valueRange : std::pair{low, high};
+    if (m_range.first == m_range.second)
+        m_range.second = m_range.first + 1;
+    present(Kind::Bars, points, seriesName);
+}
+
+void StatChart::showPie(const ChartSeries& points, const QString& seriesName)
+{
+    m_range = {0, 0};
+    present(Kind::Pie, points, seriesName);
+}
+
+// Building a chart costs far more than its numbers: a hidden chart is built
+// when it is first shown.
+void StatChart::present(Kind kind, const ChartSeries& points, const QString& seriesName)
+{
+    m_kind = kind;
     m_points = points;
-    m_kind = Kind::Bars;
-    // Axes around nothing only show dots; the title alone says what is missing.
-    if (points.empty())
+    m_pending = seriesName;
+    if (isVisible())
+        build();
+}
+
+void StatChart::build()
+{
+    if (!m_pending)
         return;
+    const QString name = *m_pending;
+    m_pending.reset();
+    removeSeries();
+    if (m_kind == Kind::Bars)
+        buildBars(name);
+    else
+        buildPie(name);
+}
+
+QAbstractSeries* StatChart::series()
+{
+    build();
+    return m_series;
+}
+
+void StatChart::showEvent(QShowEvent* event)
+{
+    build();
+    QChartView::showEvent(event);
+}
+
+QValueAxis* StatChart::addValueAxis()
+{
+    auto* yAxis = new QValueAxis;
+    yAxis->setRange(m_range.first, m_range.second);
+    yAxis->applyNiceNumbers();
+    yAxis->setLabelFormat(QStringLiteral("%.0f"));
+    yAxis->setTitleText(m_valueTitle);
+    chart()->addAxis(yAxis, Qt::AlignLeft);
+    return yAxis;
+}
+
+void StatChart::reportBar(int index)
+{
+    if (index >= 0 && static_cast<std::size_t>(index) < m_points.size())
+        emit barClicked(QString::fromStdString(m_points[static_cast<std::size_t>(index)].label));
+}
+
+void StatChart::buildBars(const QString& seriesName)
+{
+    // Axes around nothing only show dots; the title alone says what is missing.
+    if (m_points.empty())
+        return;
+    if (m_points.size() > static_cast<std::size_t>(kMaxCategoryLabels)) {
+        buildManyBars(seriesName);
+        return;
+    }
 
     // One stacked set per colour: every bar keeps its own colour, and the
     // other sets hold 0 at its place.
@@ -90,12 +169,10 @@ void StatChart::showBars(const ChartSeries& points, const QString& seriesName,
     series->setObjectName(seriesName);
     series->setBarWidth(0.8);
     std::vector<std::pair<QColor, QBarSet*>> sets;
-    const qsizetype n = static_cast<qsizetype>(points.size());
+    const qsizetype n = static_cast<qsizetype>(m_points.size());
     QStringList categories;
-    categories.reserve(n);
-    double low = 0, high = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const ChartPoint& p = points[static_cast<std::size_t>(i)];
+        const ChartPoint& p = m_points[static_cast<std::size_t>(i)];
         const QColor colour = p.colour ? toColor(*p.colour) : QColor(Qt::red);
         auto it = std::find_if(sets.begin(), sets.end(), [&](const auto& s) { return s.first == colour; });
         if (it == sets.end()) {
@@ -108,13 +185,11 @@ void StatChart::showBars(const ChartSeries& points, const QString& seriesName,
             it = sets.end() - 1;
         }
         it->second->replace(static_cast<int>(i), p.value);
-        low = std::min(low, p.value);
-        high = std::max(high, p.value);
         // Categories must differ, or the axis folds equal captions into one.
         QString caption = QString::fromStdString(p.label);
-        while (n <= kMaxCategoryLabels && categories.contains(caption))
+        while (categories.contains(caption))
             caption += QChar(0x200B);
-        categories << (n <= kMaxCategoryLabels ? caption : QString::number(i));
+        categories << caption;
     }
     for (auto& [colour, set] : sets)
         series->append(set);
@@ -122,23 +197,10 @@ void StatChart::showBars(const ChartSeries& points, const QString& seriesName,
 
     auto* xAxis = new QBarCategoryAxis;
     xAxis->append(categories);
-    // Hidden captions keep their place, or the axis title drifts off the axis.
-    if (n > kMaxCategoryLabels)
-        xAxis->setLabelsColor(Qt::transparent);
     xAxis->setTitleText(m_categoryTitle);
     chart()->addAxis(xAxis, Qt::AlignBottom);
     series->attachAxis(xAxis);
-
-    auto* yAxis = new QValueAxis;
-    m_range = valueRange ? *valueRange : std::pair{low, high};
-    if (m_range.first == m_range.second)
-        m_range.second = m_range.first + 1;
-    yAxis->setRange(m_range.first, m_range.second);
-    yAxis->applyNiceNumbers();
-    yAxis->setLabelFormat(QStringLiteral("%.0f"));
-    yAxis->setTitleText(m_valueTitle);
-    chart()->addAxis(yAxis, Qt::AlignLeft);
-    series->attachAxis(yAxis);
+    series->attachAxis(addValueAxis());
     m_series = series;
 
     connect(series, &QStackedBarSeries::hovered, this, [this](bool on, int index, QBarSet*) {
@@ -147,17 +209,64 @@ void StatChart::showBars(const ChartSeries& points, const QString& seriesName,
         else
             QToolTip::hideText();
     });
-    connect(series, &QStackedBarSeries::clicked, this, [this](int index, QBarSet*) {
-        if (index >= 0 && static_cast<std::size_t>(index) < m_points.size())
-            emit barClicked(QString::fromStdString(m_points[static_cast<std::size_t>(index)].label));
-    });
+    connect(series, &QStackedBarSeries::clicked, this, [this](int index, QBarSet*) { reportBar(index); });
 }
 
-void StatChart::showPie(const ChartSeries& points, const QString& seriesName)
+// Thousands of bars as one filled outline per colour: a bar item each would
+// take the window most of a second to build.
+void StatChart::buildManyBars(const QString& seriesName)
 {
-    removeSeries();
-    m_points = points;
-    m_kind = Kind::Pie;
+    struct Outline {
+        QColor colour;
+        QLineSeries* upper;
+        QLineSeries* lower;
+    };
+    std::vector<Outline> outlines;
+    constexpr double kHalfWidth = 0.4;
+    for (std::size_t i = 0; i < m_points.size(); ++i) {
+        const ChartPoint& p = m_points[i];
+        const QColor colour = p.colour ? toColor(*p.colour) : QColor(Qt::red);
+        auto it = std::find_if(outlines.begin(), outlines.end(), [&](const Outline& o) { return o.colour == colour; });
+        if (it == outlines.end())
+            it = outlines.insert(outlines.end(), {colour, new QLineSeries, new QLineSeries});
+        const double x = static_cast<double>(i);
+        it->upper->append({{x - kHalfWidth, 0}, {x - kHalfWidth, p.value}, {x + kHalfWidth, p.value}, {x + kHalfWidth, 0}});
+        it->lower->append({{x - kHalfWidth, 0}, {x + kHalfWidth, 0}});
+    }
+
+    auto* xAxis = new QValueAxis;
+    xAxis->setRange(-0.5, static_cast<double>(m_points.size()) - 0.5);
+    // Hidden labels would squeeze the axis title to "…"; transparent ones keep its room.
+    xAxis->setLabelsColor(Qt::transparent);
+    xAxis->setGridLineVisible(false);
+    xAxis->setTickCount(2);
+    xAxis->setTitleText(m_categoryTitle);
+    chart()->addAxis(xAxis, Qt::AlignBottom);
+    QValueAxis* yAxis = addValueAxis();
+    for (const Outline& o : outlines) {
+        auto* area = new QAreaSeries(o.upper, o.lower);
+        area->setObjectName(seriesName);
+        area->setColor(o.colour);
+        area->setBorderColor(o.colour.darker(130));
+        chart()->addSeries(area);
+        area->attachAxis(xAxis);
+        area->attachAxis(yAxis);
+        if (!m_series)
+            m_series = area;
+        const auto indexAt = [](const QPointF& at) { return static_cast<int>(std::lround(at.x())); };
+        connect(area, &QAreaSeries::hovered, this, [this, indexAt](const QPointF& at, bool on) {
+            if (on)
+                showTip(indexAt(at));
+            else
+                QToolTip::hideText();
+        });
+        connect(area, &QAreaSeries::clicked, this, [this, indexAt](const QPointF& at) { reportBar(indexAt(at)); });
+    }
+}
+
+void StatChart::buildPie(const QString& seriesName)
+{
+    const ChartSeries& points = m_points;
     auto* series = new QPieSeries;
     series->setObjectName(seriesName);
     series->setPieSize(0.75);
@@ -191,6 +300,7 @@ void StatChart::showTip(int index)
 
 bool StatChart::saveImage(const QString& path)
 {
+    build();
     return grab().save(path, "PNG");
 }
 

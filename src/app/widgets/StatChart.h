@@ -5,6 +5,7 @@
 #include <QChartView>
 
 class QAbstractSeries;
+class QValueAxis;
 
 namespace tallyhand::app {
 
@@ -32,8 +33,8 @@ public:
 
     Kind kind() const { return m_kind; }
     const ChartSeries& points() const { return m_points; }
-    // The series on show (nullptr when empty).
-    QAbstractSeries* series() const { return m_series; }
+    // The series on show (nullptr when empty), built now if it waits for the chart to be shown.
+    QAbstractSeries* series();
     // The value axis of the bar view (nullptr otherwise).
     std::pair<double, double> valueRange() const { return m_range; }
 
@@ -45,14 +46,23 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void present(Kind kind, const ChartSeries& points, const QString& seriesName);
+    void build();
+    void buildBars(const QString& seriesName);
+    void buildManyBars(const QString& seriesName);
+    QValueAxis* addValueAxis();
+    void reportBar(int index);
+    void buildPie(const QString& seriesName);
     void removeSeries();
     void showTip(int index);
 
     Kind m_kind = Kind::None;
     ChartSeries m_points;
     QAbstractSeries* m_series = nullptr;
+    std::optional<QString> m_pending; // series name of a chart not built yet
     QString m_categoryTitle;
     QString m_valueTitle;
     std::pair<double, double> m_range{0, 0};
