@@ -84,8 +84,10 @@ void enterBoard(const TBoard* board, std::vector<ReplayStep>& steps)
     }
 }
 
-void fillViews(const GameIndex& index, const Tgame* summary, Replay& replay)
+void fillViews(const GameIndex& index, const Tgame* summary, const TBoard* board, Replay& replay)
 {
+    if (board)
+        replay.board = board->cards;
     if (summary)
         replay.summary = displayLines(summary->lines);
     replay.play = splitGamePlay(index, replay.game);
@@ -171,12 +173,13 @@ std::optional<Replay> replayFromClassRow(const GameIndex& index, std::string_vie
     Replay replay;
     replay.game = *game;
     replay.tour = *tour;
-    fillViews(index, index.summary(*game, *tour), replay);
+    replay.hole = {std::string(row.substr(0, 2)), std::string(row.substr(std::min<std::size_t>(3, row.size()), 2))};
+    fillViews(index, index.summary(*game, *tour), index.board(*game, *tour), replay);
     auto& steps = replay.steps;
     steps.push_back(status("Spiel initialisieren."));
     steps.push_back(simple(ReplayStep::NewHand));
-    steps.push_back(card(ReplayStep::Hole1, std::string(row.substr(0, 2)), true, "HoleCards berechnen."));
-    steps.push_back(card(ReplayStep::Hole2, std::string(row.substr(std::min<std::size_t>(3, row.size()), 2))));
+    steps.push_back(card(ReplayStep::Hole1, replay.hole[0], true, "HoleCards berechnen."));
+    steps.push_back(card(ReplayStep::Hole2, replay.hole[1]));
     steps.push_back(status("Summery aktualisieren."));
     steps.push_back(simple(ReplayStep::ShowSummary));
     steps.push_back(status("GamePlay aktualisieren."));
@@ -195,8 +198,10 @@ Replay replayFromGame(const GameIndex& index, std::int64_t game)
 {
     Replay replay;
     replay.game = game;
-    fillViews(index, index.summary(game), replay);
+    fillViews(index, index.summary(game), index.board(game), replay);
     const Tcardcount* hole = index.holeCards(game);
+    if (hole)
+        replay.hole = {hole->card1, hole->card2};
     auto& steps = replay.steps;
     steps.push_back(simple(ReplayStep::ClearSummary));
     steps.push_back(status("Summery aktualisieren."));
@@ -213,6 +218,64 @@ Replay replayFromGame(const GameIndex& index, std::int64_t game)
     steps.push_back(simple(ReplayStep::ListShowdown));
     steps.push_back(status("Ok"));
     return replay;
+}
+
+bool reached(const Replay& replay, Street street)
+{
+    switch (street) {
+    case Street::Preflop:
+        return true;
+    case Street::Flop:
+        return !replay.board[0].empty();
+    case Street::Turn:
+        return !replay.board[3].empty();
+    case Street::River:
+        return !replay.board[4].empty();
+    case Street::Showdown:
+        return true;
+    }
+    return false;
+}
+
+StreetView replayAtStreet(const GameIndex& index, const Replay& replay, Street street, std::string_view user)
+{
+    StreetView view;
+    // The play runs up to the marker of the next street.
+    static constexpr std::array<std::string_view, 4> kNextStreet{"*** FLOP ***", "*** TURN ***", "*** RIVER ***",
+                                                                 "*** SHOW DOWN ***"};
+    if (street == Street::Showdown) {
+        view.play = replay.play;
+        view.summary = replay.summary;
+        view.showdown = replay.showdown;
+    } else if (const Tgame* record = index.gameRecord(replay.game)) {
+        const std::string_view stop = kNextStreet[static_cast<std::size_t>(street)];
+        int section = 1;
+        for (std::string_view line : record->lines) {
+            if (line.starts_with(stop) || line == "*** SHOW DOWN ***" || line == "*** SUMMARY ***")
+                break;
+            if (line == "*** HOLE CARDS ***")
+                section = 2;
+            std::string text = decodeForDisplay(line);
+            // Cards another player shows belong to the showdown.
+            const std::size_t shows = text.find(": shows [");
+            if (shows != std::string::npos && text.compare(0, user.size(), user) != 0)
+                text = text.substr(0, shows) + ": shows [?? ??]";
+            (section == 1 ? view.play.seatsAndBlinds : view.play.betAction).push_back(std::move(text));
+        }
+    }
+
+    const int dealt = street == Street::Preflop ? 0 : street == Street::Flop ? 3 : street == Street::Turn ? 4 : 5;
+    auto& steps = view.steps;
+    steps.push_back(simple(ReplayStep::NewHand));
+    steps.push_back(card(ReplayStep::Hole1, replay.hole[0]));
+    steps.push_back(card(ReplayStep::Hole2, replay.hole[1]));
+    int last = -1;
+    for (int i = 0; i < dealt; ++i)
+        if (!replay.board[static_cast<std::size_t>(i)].empty())
+            last = i;
+    for (int i = 0; i <= last; ++i)
+        steps.push_back(card(ReplayStep::Flop1 + i, replay.board[static_cast<std::size_t>(i)], i == last || i < 2));
+    return view;
 }
 
 std::array<std::string, 7> cardEditsAfter(const Replay& replay)

@@ -49,6 +49,8 @@ struct ReplayStep {
 struct Replay {
     std::int64_t game = 0;
     std::optional<std::int64_t> tour;  // replay from a hole-card row
+    std::array<std::string, 2> hole;   // as stored, "Ah"
+    std::array<std::string, 5> board;  // empty where not dealt
     std::vector<std::string> summary;  // Memo17, display text
     GamePlay play;
     std::vector<std::string> showdown; // lb_hc
@@ -59,6 +61,19 @@ struct Replay {
 std::optional<Replay> replayFromClassRow(const GameIndex& index, std::string_view row);
 // lb_gameDblClick: game G, whatever its tournament.
 Replay replayFromGame(const GameIndex& index, std::int64_t game);
+
+// The replayed game as it stood on one street: the play up to it, the
+// calculator's cards up to it, and the summary and shown-down hands only at
+// the showdown (other players' cards stay hidden before).
+enum class Street { Preflop, Flop, Turn, River, Showdown };
+struct StreetView {
+    GamePlay play;
+    std::vector<std::string> summary;
+    std::vector<std::string> showdown;
+    std::vector<ReplayStep> steps; // NewHand and the cards to enter
+};
+bool reached(const Replay& replay, Street street);
+StreetView replayAtStreet(const GameIndex& index, const Replay& replay, Street street, std::string_view user);
 
 // The card edits after a replay's steps, as the calculator shows them.
 std::array<std::string, 7> cardEditsAfter(const Replay& replay);

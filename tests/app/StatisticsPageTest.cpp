@@ -20,6 +20,7 @@
 #include "stats/TournamentStats.h"
 #include "stats/WinLossStats.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -241,6 +242,20 @@ void StatisticsPageTest::replaysEnterTheGameStepByStep()
     QCOMPARE(field<QTextEdit>(window, QStringLiteral("RichEdit3"))->toPlainText().split(QLatin1Char('\n')),
              qrows(expected->play.showdown));
     QVERIFY(!field<QTextEdit>(window, QStringLiteral("RichEdit2"))->toPlainText().contains(QLatin1String("*** SUMMARY ***")));
+    QCOMPARE(rows(page->showdown()->lbHc()), qrows(expected->showdown));
+
+    // Stepping back to the flop: the play and the calculator stop there, the showdown is hidden.
+    auto* flop = field<QAbstractButton>(window, QStringLiteral("btn_street_flop"));
+    QVERIFY(flop->isEnabled());
+    flop->click();
+    QCOMPARE(field(window, QStringLiteral("flop3"))->text(), QString::fromStdString(edits[4]));
+    QVERIFY(field(window, QStringLiteral("turn"))->text().isEmpty());
+    QVERIFY(!field(window, QStringLiteral("inp_akt"))->text().isEmpty());
+    QVERIFY(!field<QTextEdit>(window, QStringLiteral("RichEdit2"))->toPlainText().contains(QLatin1String("*** TURN ***")));
+    QVERIFY(field<QPlainTextEdit>(window, QStringLiteral("Memo17"))->toPlainText().isEmpty());
+    QCOMPARE(page->showdown()->lbHc()->count(), 0);
+    field<QAbstractButton>(window, QStringLiteral("btn_street_showdown"))->click();
+    QCOMPARE(field(window, QStringLiteral("river"))->text(), QString::fromStdString(edits[6]));
     QCOMPARE(rows(page->showdown()->lbHc()), qrows(expected->showdown));
 
     // The game's tournament and the game itself are selected afterwards.

@@ -90,6 +90,15 @@ TEST(Replay, BothReplaysFollowTheirSteps)
     EXPECT_EQ(byGame.summary, std::vector<std::string>{"other tour"});
     EXPECT_EQ(statusTexts(byGame).front(), "Summery aktualisieren.");
     EXPECT_EQ(cardEditsAfter(byGame)[0], "AHerz");
+    // On the flop: play up to the turn, cards up to the flop, no summary yet.
+    const StreetView onFlop = replayAtStreet(index, *fromRow, Street::Flop, "Hero");
+    EXPECT_EQ(onFlop.play.betAction.back(), "*** FLOP *** [2c 3d 4h]");
+    EXPECT_TRUE(onFlop.summary.empty() && onFlop.showdown.empty());
+    EXPECT_EQ(onFlop.steps.back().slot, ReplayStep::Flop3);
+    EXPECT_TRUE(onFlop.steps.back().calculate);
+    EXPECT_TRUE(reached(*fromRow, Street::Turn));
+    EXPECT_FALSE(reached(*fromRow, Street::River));
+
     const Replay unknown = replayFromGame(index, 6);
     EXPECT_TRUE(unknown.summary.empty() && unknown.play.betAction.empty());
     EXPECT_EQ(cardEditsAfter(unknown)[0], "");

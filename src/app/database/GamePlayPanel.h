@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
+class QButtonGroup;
 class QPlainTextEdit;
 class QTabWidget;
 class QTextEdit;
@@ -19,11 +21,20 @@ public:
     QTextEdit* showdown() const { return m_richEdit3; }       // RichEdit3
     QPlainTextEdit* summary() const { return m_memo17; }      // Memo17
 
+    // The street buttons (preflop .. showdown) over the panes: which a game
+    // reached, and which is on show. None is enabled before a replay.
+    void setStreets(const std::array<bool, 5>& reached, int current);
+    QButtonGroup* streetButtons() const { return m_streets; }
+
+signals:
+    void streetChosen(int street);
+
 private:
     QTextEdit* m_richEdit1 = nullptr;
     QTextEdit* m_richEdit2 = nullptr;
     QTextEdit* m_richEdit3 = nullptr;
     QPlainTextEdit* m_memo17 = nullptr;
+    QButtonGroup* m_streets = nullptr;
 };
 
 } // namespace tallyhand::app

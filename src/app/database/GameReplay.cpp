@@ -6,12 +6,14 @@
 #include "app/database/GameData.h"
 #include "app/database/GamePlayPanel.h"
 #include "app/simulation/ShowdownPanel.h"
+#include "app/statistics/ChipChartPanel.h"
 #include "app/statistics/StatisticsPage.h"
 #include "app/statistics/TournamentSelection.h"
 #include "app/widgets/FieldColour.h"
 #include "app/widgets/RowLists.h"
 #include "stats/TournamentStats.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -41,6 +43,7 @@ GameReplay::GameReplay(CalculatorPanel* calculator, StatisticsPage* page, GameDa
     connect(browser->lbGame(), &QListWidget::itemClicked, this, &GameReplay::lb_gameDblClick);
     connect(browser->lbGame(), &QListWidget::itemDoubleClicked, this, &GameReplay::lb_gameDblClick);
     connect(selection, &TournamentSelection::gameChosen, this, &GameReplay::lb_gameDblClick);
+    connect(page->gamePlay(), &GamePlayPanel::streetChosen, this, &GameReplay::showStreet);
 }
 
 void GameReplay::lb4DblClick()
@@ -65,8 +68,37 @@ void GameReplay::run(const Replay& replay)
 {
     BusyLock::Hold hold(*m_lock);
     m_statusTexts.clear();
+    m_last = replay;
     for (const ReplayStep& step : replay.steps)
         perform(replay, step);
+    std::array<bool, 5> streets{};
+    for (int s = 0; s < 5; ++s)
+        streets[static_cast<std::size_t>(s)] = reached(replay, static_cast<Street>(s));
+    m_page->gamePlay()->setStreets(streets, 4);
+}
+
+void GameReplay::showStreet(int street)
+{
+    if (!m_last || m_lock->busy())
+        return;
+    BusyLock::Hold hold(*m_lock);
+    const std::string user = m_page->chipChart()->player()->text().toStdString();
+    const StreetView view = replayAtStreet(m_data->index(), *m_last, static_cast<Street>(street), user);
+    showViews(view.play, view.summary, view.showdown);
+    for (const ReplayStep& step : view.steps)
+        perform(*m_last, step);
+}
+
+void GameReplay::showViews(const GamePlay& play, const std::vector<std::string>& summary,
+                           const std::vector<std::string>& showdown)
+{
+    GamePlayPanel* panel = m_page->gamePlay();
+    fillPane(panel->seatsAndBlinds(), play.seatsAndBlinds);
+    fillPane(panel->betAction(), play.betAction);
+    fillPane(panel->showdown(), play.showdown);
+    fillMemo(panel->summary(), summary);
+    fillRows(m_page->showdown()->lbHc(), showdown);
+    m_page->showdown()->lbWahrs()->clear();
 }
 
 void GameReplay::status(const QString& text)

@@ -28,12 +28,16 @@ public slots:
     void lb4DblClick();
     // The chosen game of lb_game.
     void lb_gameDblClick();
+    // The last replayed game as it stood on a street (0 preflop .. 4 showdown).
+    void showStreet(int street);
 
 private:
     void run(const Replay& replay);
     void perform(const Replay& replay, const ReplayStep& step);
     void enterCard(const ReplayStep& step);
     void status(const QString& text);
+    void showViews(const GamePlay& play, const std::vector<std::string>& summary,
+                   const std::vector<std::string>& showdown);
 
     CalculatorPanel* m_calculator;
     StatisticsPage* m_page;
@@ -42,6 +46,7 @@ private:
     BusyLock* m_lock;
     StatusFn m_status;
     QStringList m_statusTexts;
+    std::optional<Replay> m_last;
 };
 
 } // namespace tallyhand::app
