@@ -23,16 +23,18 @@ int import(const Args& input)
 {
     Args args = input;
     const std::string home = takeOption(args, "--home");
+    const bool noWait = takeFlag(args, "--no-wait");
     if (!args.empty() || home.empty()) {
-        std::cerr << "Aufruf: tallyhand-cli import --home ORDNER\n";
+        std::cerr << "Aufruf: tallyhand-cli import --home ORDNER [--no-wait]\n";
         return 2;
     }
     ConsoleView view;
     DatabaseStartup startup(HomeFolders{home}, view);
+    startup.setWaitForOtherImports(!noWait);
     return startup.run() == StartupOutcome::Loaded ? 0 : 1;
 }
 
-const RegisterCommand registration("import", "import --home ORDNER", import);
+const RegisterCommand registration("import", "import --home ORDNER [--no-wait]", import);
 
 } // namespace
 } // namespace tallyhand::cli

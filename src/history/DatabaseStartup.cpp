@@ -1,9 +1,14 @@
 #include "history/DatabaseStartup.h"
 
+#include "history/DatabaseCommit.h"
 #include "history/DatabaseFiles.h"
 #include "history/HoleCardBundles.h"
 #include "history/TextDecoding.h"
 #include "history/UserConfig.h"
+
+#include <chrono>
+#include <thread>
+#include <unordered_set>
 
 namespace tallyhand {
 
@@ -85,6 +90,8 @@ void DatabaseStartup::loadDatabase()
 {
     GameDatabase db;
     m_view.showStatus(startup_text::kLoadHole);
+    // A replacement of the files that a crash interrupted is finished first.
+    recoverDatabaseCommit(m_folders.data());
     db.tables.hole_cards = loadHoleCards(m_folders.dataFile(kHoleCardsFile));
     db.hole_bundles = bundleHoleCards(db.tables.hole_cards);
     db.tournaments = buildTournamentIndex(db.tables.hole_cards);
@@ -99,6 +106,12 @@ void DatabaseStartup::loadDatabase()
 
 ImportResult DatabaseStartup::rebuild()
 {
+    ImportLock lock(m_folders.data());
+    if (!lockImports(lock)) {
+        ImportResult busy;
+        busy.error = startup_text::kImportBusy;
+        return busy;
+    }
     deleteDatabaseFiles(m_folders);
     m_db = GameDatabase{};
     HandHistoryImport job(m_folders, m_userName, GameTables{}, m_saver);
@@ -138,14 +151,23 @@ bool DatabaseStartup::loadOrRepair()
 
 bool DatabaseStartup::searchAndImport()
 {
+    // One import at a time per data folder; the search waits too, so that a
+    // second start finds what the first imported.
+    ImportLock lock(m_folders.data());
+    if (!lockImports(lock)) {
+        m_view.showMessage(startup_text::kImportBusy);
+        return false;
+    }
     for (int attempt = 1;; ++attempt) {
         std::string reason;
         try {
             m_view.showStatus(startup_text::kSearch);
             const auto known = loadFileNames(m_folders.dataFile(kLoadedFile));
-            const auto stamps = loadFileStamps(m_folders.dataFile(kLoadedStampsFile));
+            const auto stamps = readStamps();
             const auto listing = listHandFiles(m_folders.hands());
             const auto fresh = findNewFiles(listing, known, stamps, m_folders.hands());
+            if (m_stampsDamaged && fresh.empty())
+                rewriteStamps(listing, known);
             if (!fresh.empty()) {
                 m_view.showStatus(startup_text::newFilesFound(fresh.size()));
                 // The import extends the loaded tables; they are reloaded from its files afterwards.
@@ -153,7 +175,12 @@ bool DatabaseStartup::searchAndImport()
                 ImportResult result = m_view.runImport(job);
                 reportSkipped(result);
                 if (!result.ok) {
+                    // The files are whole, old or new: the tables follow them.
                     m_db.tables = std::move(result.tables);
+                    try {
+                        loadDatabase();
+                    } catch (const DatabaseError&) {
+                    }
                     throw DatabaseError(result.error);
                 }
                 result.tables = GameTables{}; // freed before the reload
@@ -186,11 +213,63 @@ bool DatabaseStartup::searchAndImport()
     return false;
 }
 
+bool DatabaseStartup::lockImports(ImportLock& lock)
+{
+    if (lock.tryLock())
+        return true;
+    if (!m_waitForImports)
+        return false;
+    m_view.showStatus(startup_text::kWaitingForImport);
+    while (!lock.tryLock())
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    return true;
+}
+
+// A stamps file that does not read is as good as none: the files are then
+// known by their names alone, and the next import writes it anew.
+std::vector<FileStamp> DatabaseStartup::readStamps()
+{
+    try {
+        return loadFileStamps(m_folders.dataFile(kLoadedStampsFile));
+    } catch (const DatabaseError&) {
+        if (!m_stampsDamaged)
+            m_view.showStatus(startup_text::kStampsDamaged);
+        m_stampsDamaged = true;
+        return {};
+    }
+}
+
+void DatabaseStartup::rewriteStamps(const std::vector<std::string>& listing, const std::vector<std::string>& known)
+{
+    const std::unordered_set<std::string> imported(known.begin(), known.end());
+    std::vector<FileStamp> stamps;
+    for (const std::string& name : listing)
+        if (imported.contains(name))
+            stamps.push_back(stampOf(m_folders.hands(), name));
+    saveFileStamps(m_folders.dataFile(kLoadedStampsFile), stamps, m_saver);
+    m_stampsDamaged = false;
+}
+
 void DatabaseStartup::reportSkipped(const ImportResult& result)
 {
-    if (result.skipped.empty())
+    if (result.skipped.empty() && result.filesWithoutGames.empty())
         return;
-    std::string text = std::to_string(result.skipped.size())
+    std::string text;
+    if (!result.filesWithoutGames.empty()) {
+        text = result.filesWithoutGames.size() == 1 ? "Aus dieser Datei konnte kein Spiel gelesen werden:"
+                                                    : "Aus diesen Dateien konnte kein Spiel gelesen werden:";
+        for (std::size_t i = 0; i < result.filesWithoutGames.size() && i < kSkippedShown; ++i)
+            text += "\r\n" + decodeForDisplay(result.filesWithoutGames[i]);
+        if (result.filesWithoutGames.size() > kSkippedShown)
+            text += "\r\n... und " + std::to_string(result.filesWithoutGames.size() - kSkippedShown) + " weitere";
+    }
+    if (result.skipped.empty()) {
+        m_view.showMessage(text);
+        return;
+    }
+    if (!text.empty())
+        text += "\r\n\r\n";
+    text += std::to_string(result.skipped.size())
                        + (result.skipped.size() == 1 ? " Spiel konnte" : " Spiele konnten")
                        + " nicht gelesen werden und wurde" + (result.skipped.size() == 1 ? "" : "n")
                        + " übersprungen:";

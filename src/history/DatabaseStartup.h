@@ -8,6 +8,8 @@
 
 namespace tallyhand {
 
+class ImportLock;
+
 // The loaded database with what the browser derives from it.
 struct GameDatabase {
     GameTables tables;
@@ -61,6 +63,9 @@ public:
                     FileSaver& saver = defaultFileSaver());
 
     StartupOutcome run();
+    // Whether an import waits while another process imports into the same
+    // data folder (the default), or gives up with "Import läuft bereits".
+    void setWaitForOtherImports(bool wait) { m_waitForImports = wait; }
 
     bool pending() const { return m_pending; }
     const std::string& userName() const { return m_userName; }
@@ -78,12 +83,17 @@ private:
     bool loadOrRepair();
     bool searchAndImport();
     void reportSkipped(const ImportResult& result);
+    std::vector<FileStamp> readStamps();
+    bool lockImports(ImportLock& lock);
+    void rewriteStamps(const std::vector<std::string>& listing, const std::vector<std::string>& known);
 
     HomeFolders m_folders;
     StartupView& m_view;
     StartupHooks m_hooks;
     FileSaver& m_saver;
     bool m_pending = true;
+    bool m_stampsDamaged = false;
+    bool m_waitForImports = true;
     std::string m_userName = "Test";
     GameDatabase m_db;
 };
@@ -105,6 +115,10 @@ inline constexpr const char* kLoadGames = "Spielabläufe werden geladen";
 inline constexpr const char* kRepair =
     "Spieldaten konnten nicht geladen werden, sie werden neu erzeugt. Dies kann einen Moment dauern.";
 inline constexpr const char* kSearch = "Suche nach neuen Handfiles.";
+inline constexpr const char* kImportBusy = "Import läuft bereits";
+inline constexpr const char* kWaitingForImport = "Ein anderer Import läuft, es wird gewartet, bis er fertig ist.";
+inline constexpr const char* kStampsDamaged =
+    "loaded_stamps.kar ist beschädigt: die Handfiles werden nur nach Namen verglichen, die Datei wird neu geschrieben.";
 inline constexpr const char* kImportFailed = "Die neuen Files konnten nicht importiert werden.";
 inline constexpr const char* kOk = "Ok";
 std::string newFilesFound(std::size_t count);

@@ -2,6 +2,8 @@
 
 #include "history/HandHistoryText.h"
 
+#include <algorithm>
+
 namespace tallyhand {
 namespace {
 
@@ -15,6 +17,20 @@ std::string cardAt(std::string_view text, std::size_t pos)
     return std::string(text.substr(pos, 2));
 }
 
+// A header that a control character (a NUL, say) keeps from being one: the
+// game is named among the skipped ones instead of running into the game before.
+bool isDamagedHeader(std::string_view line)
+{
+    if (line.find("PokerStars") == std::string_view::npos && line.find("Game #") == std::string_view::npos &&
+        line.find("Hand #") == std::string_view::npos)
+        return false;
+    std::string clean;
+    for (char c : line)
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t')
+            clean += c;
+    return clean.size() != line.size() && isHeaderLine(clean);
+}
+
 std::string holeKey(const std::string& a, const std::string& b)
 {
     return a < b ? a + '\n' + b : b + '\n' + a;
@@ -25,7 +41,8 @@ std::string holeKey(const std::string& a, const std::string& b)
 // the next header line or at the end of the file.
 class BlockCutter {
 public:
-    BlockCutter(std::string_view start, std::string_view end, AGame& table, std::unordered_set<std::int64_t>& held)
+    BlockCutter(std::string_view start, std::string_view end, AGame& table,
+                std::unordered_map<std::int64_t, std::size_t>& held)
         : m_start(start), m_end(end), m_table(table), m_held(held)
     {
     }
@@ -44,22 +61,44 @@ public:
 
     void close(bool valid, std::int64_t gameNo, std::int64_t tourNo)
     {
-        if (m_open && valid && m_held.insert(gameNo).second) {
-            Tgame game;
-            game.game_no = gameNo;
-            game.tour_no = tourNo;
-            game.lines.assign(m_block.begin(), m_block.end());
-            m_table.push_back(std::move(game));
+        if (m_open && valid) {
+            const auto [at, added] = m_held.emplace(gameNo, m_table.size());
+            if (added) {
+                Tgame game;
+                game.game_no = gameNo;
+                game.tour_no = tourNo;
+                game.lines.assign(m_block.begin(), m_block.end());
+                m_table.push_back(std::move(game));
+            } else {
+                extend(m_table[at->second].lines);
+            }
         }
         m_open = false;
         m_block.clear();
     }
 
+
+
 private:
+    // A block stored from a file the card room was still writing is
+    // completed in place once the whole game can be read: the stored lines
+    // begin the block now read, the last of them possibly cut mid-line.
+    void extend(LineList& stored) const
+    {
+        const std::size_t n = stored.size();
+        if (n == 0 || n > m_block.size() ||
+            !std::equal(stored.begin(), stored.begin() + static_cast<std::ptrdiff_t>(n - 1), m_block.begin()))
+            return;
+        const std::string_view last = stored[n - 1];
+        if (!m_block[n - 1].starts_with(last) || (n == m_block.size() && last.size() == m_block[n - 1].size()))
+            return;
+        stored.assign(m_block.begin(), m_block.end());
+    }
+
     std::string_view m_start;
     std::string_view m_end;
     AGame& m_table;
-    std::unordered_set<std::int64_t>& m_held;
+    std::unordered_map<std::int64_t, std::size_t>& m_held;
     bool m_open = false;
     std::vector<std::string_view> m_block;
 };
@@ -79,12 +118,12 @@ void GameTableBuilder::indexTables()
         for (const Tgame& ref : entry.game_refs)
             m_holeGames.emplace(i, ref.game_no);
     }
-    for (const TBoard& board : m_tables.boards)
-        m_boardGames.insert(board.game.game_no);
-    for (const Tgame& game : m_tables.summaries)
-        m_summaryGames.insert(game.game_no);
-    for (const Tgame& game : m_tables.game_records)
-        m_blockGames.insert(game.game_no);
+    for (std::size_t i = 0; i < m_tables.boards.size(); ++i)
+        m_boardGames.emplace(m_tables.boards[i].game.game_no, i);
+    for (std::size_t i = 0; i < m_tables.summaries.size(); ++i)
+        m_summaryGames.emplace(m_tables.summaries[i].game_no, i);
+    for (std::size_t i = 0; i < m_tables.game_records.size(); ++i)
+        m_blockGames.emplace(m_tables.game_records[i].game_no, i);
 }
 
 void GameTableBuilder::addFile(std::string_view fileName, const std::vector<std::string_view>& lines,
@@ -96,19 +135,22 @@ void GameTableBuilder::addFile(std::string_view fileName, const std::vector<std:
     BlockCutter blocks("Seat", "*** SUMMERY ***", m_tables.game_records, m_blockGames);
     const std::string dealtToUser = std::string(kDealtTo) + userName;
 
+    std::size_t gamesRead = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
-        if (isHeaderLine(line)) {
+        const bool header = isHeaderLine(line);
+        if (header || isDamagedHeader(line)) {
             // An open block belongs to the game before this header.
             summaries.close(m_game.valid, m_game.game_no, m_game.tour_no);
             blocks.close(m_game.valid, m_game.game_no, m_game.tour_no);
             ++m_headersSeen;
-            HeaderResult parsed = parseHeaderLine(line);
+            HeaderResult parsed = header ? parseHeaderLine(line) : HeaderResult{{}, "Steuerzeichen in der Kopfzeile"};
             m_game = CurrentGame{};
             if (!parsed.info) {
                 m_skipped.push_back({std::string(fileName), i + 1, std::move(parsed.error)});
                 continue;
             }
+            ++gamesRead;
             m_game.valid = true;
             m_game.game_no = parsed.info->game_no;
             m_game.tour_no = parsed.info->tour_no;
@@ -121,27 +163,48 @@ void GameTableBuilder::addFile(std::string_view fileName, const std::vector<std:
             const std::size_t dealt = line.find(dealtToUser);
             if (dealt != std::string_view::npos)
                 fileHoleCards(line, dealt + dealtToUser.size());
-            if (line.find(kBoard) != std::string_view::npos && m_boardGames.insert(m_game.game_no).second) {
-                std::string_view text = line.substr(line.find('[') + 1);
-                text = text.substr(0, text.find(']'));
-                TBoard board;
-                board.cards[0] = cardAt(text, 0);
-                board.cards[1] = cardAt(text, 3);
-                board.cards[2] = cardAt(text, 6);
-                if (text.size() >= 11)
-                    board.cards[3] = cardAt(text, 9);
-                if (text.size() >= 14)
-                    board.cards[4] = cardAt(text, 12);
-                board.game.game_no = m_game.game_no;
-                board.game.tour_no = m_game.tour_no;
-                m_tables.boards.push_back(std::move(board));
-            }
+            if (line.find(kBoard) != std::string_view::npos)
+                fileBoard(line);
         }
         summaries.line(line, m_game.valid, m_game.game_no, m_game.tour_no);
         blocks.line(line, m_game.valid, m_game.game_no, m_game.tour_no);
     }
     summaries.close(m_game.valid, m_game.game_no, m_game.tour_no);
     blocks.close(m_game.valid, m_game.game_no, m_game.tour_no);
+    if (gamesRead == 0)
+        m_filesWithoutGames.emplace_back(fileName);
+}
+
+void GameTableBuilder::fileBoard(std::string_view line)
+{
+    std::string_view text = line.substr(line.find('[') + 1);
+    text = text.substr(0, text.find(']'));
+    TBoard board;
+    board.cards[0] = cardAt(text, 0);
+    board.cards[1] = cardAt(text, 3);
+    board.cards[2] = cardAt(text, 6);
+    if (text.size() >= 11)
+        board.cards[3] = cardAt(text, 9);
+    if (text.size() >= 14)
+        board.cards[4] = cardAt(text, 12);
+    board.game.game_no = m_game.game_no;
+    board.game.tour_no = m_game.tour_no;
+    const auto [at, added] = m_boardGames.emplace(m_game.game_no, m_tables.boards.size());
+    if (added) {
+        m_tables.boards.push_back(std::move(board));
+        return;
+    }
+    // A board line cut short is completed in place: every stored card stands
+    // where the complete line has it, and the complete line has more.
+    TBoard& stored = m_tables.boards[at->second];
+    const auto dealt = [](const TBoard& b) {
+        return std::count_if(b.cards.begin(), b.cards.end(), [](const std::string& c) { return c.size() == 2; });
+    };
+    for (std::size_t i = 0; i < stored.cards.size(); ++i)
+        if (board.cards[i].compare(0, stored.cards[i].size(), stored.cards[i]) != 0)
+            return;
+    if (dealt(board) > dealt(stored))
+        stored.cards = board.cards;
 }
 
 void GameTableBuilder::fileHoleCards(std::string_view line, std::size_t nameEnd)

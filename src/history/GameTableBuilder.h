@@ -21,7 +21,9 @@ struct SkippedGame {
 // Extends the four tables with the games of hand-history files. Each file is
 // walked once; the hole-card, board, summary and game-block extractors all
 // look at every line, so the tables come out as four separate passes would
-// leave them. Games already held are skipped, looked up by game number.
+// leave them. Games already held are skipped, looked up by game number,
+// unless what is held is the cut-short beginning of what the file holds now:
+// then the stored block (or board) is completed in place.
 class GameTableBuilder {
 public:
     explicit GameTableBuilder(GameTables start = {});
@@ -32,6 +34,8 @@ public:
     const GameTables& tables() const { return m_tables; }
     GameTables takeTables() { return std::move(m_tables); }
     const std::vector<SkippedGame>& skipped() const { return m_skipped; }
+    // Files from which not a single game could be read, in the order added.
+    const std::vector<std::string>& filesWithoutGames() const { return m_filesWithoutGames; }
     // Header lines seen so far (all files).
     std::size_t headersSeen() const { return m_headersSeen; }
 
@@ -44,15 +48,18 @@ private:
     };
 
     void fileHoleCards(std::string_view line, std::size_t nameEnd);
+    void fileBoard(std::string_view line);
     void indexTables();
 
     GameTables m_tables;
     std::unordered_map<std::string, std::size_t> m_holeIndex;
     std::unordered_set<std::pair<std::size_t, std::int64_t>, PairHash> m_holeGames;
-    std::unordered_set<std::int64_t> m_boardGames;
-    std::unordered_set<std::int64_t> m_summaryGames;
-    std::unordered_set<std::int64_t> m_blockGames;
+    // Where each held game stands in its table.
+    std::unordered_map<std::int64_t, std::size_t> m_boardGames;
+    std::unordered_map<std::int64_t, std::size_t> m_summaryGames;
+    std::unordered_map<std::int64_t, std::size_t> m_blockGames;
     std::vector<SkippedGame> m_skipped;
+    std::vector<std::string> m_filesWithoutGames;
     std::size_t m_headersSeen = 0;
 
     // The game the current line belongs to.

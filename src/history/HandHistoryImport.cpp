@@ -1,5 +1,6 @@
 #include "history/HandHistoryImport.h"
 
+#include "history/DatabaseCommit.h"
 #include "history/HandHistoryText.h"
 
 namespace tallyhand {
@@ -20,34 +21,37 @@ ImportResult HandHistoryImport::run(const ImportProgressFn& progress)
     try {
         const std::vector<std::string> listing = listHandFiles(m_folders.hands());
         std::vector<FileStamp> stamps;
-        std::string scratch;
         for (std::size_t i = 0; i < listing.size(); ++i) {
             const std::string& name = listing[i];
             report("Handfiles werden gelesen", name, i + 1, listing.size());
             // Stamp first: a file that grows while it is read counts as new next time.
             stamps.push_back(stampOf(m_folders.hands(), name));
             const std::string bytes = readWholeFile(m_folders.hands() / name);
-            builder.addFile(name, splitLines(bytes, scratch), m_userName);
+            builder.addFile(name, splitLines(bytes), m_userName);
             result.files.push_back(name);
         }
         const GameTables& tables = builder.tables();
+        // All files are replaced together or not at all.
+        DatabaseCommit unit(m_folders.data(), m_saver);
         report("Hole Cards werden gespeichert", {}, listing.size(), listing.size());
-        saveHoleCards(m_folders.dataFile(kHoleCardsFile), tables.hole_cards, m_saver);
+        saveHoleCards(unit.stage(kHoleCardsFile), tables.hole_cards, m_saver);
         report("Boards werden gespeichert", {}, listing.size(), listing.size());
-        saveBoards(m_folders.dataFile(kBoardsFile), tables.boards, m_saver);
+        saveBoards(unit.stage(kBoardsFile), tables.boards, m_saver);
         report("Summeries werden gespeichert", {}, listing.size(), listing.size());
-        saveGameBlocks(m_folders.dataFile(kSummariesFile), tables.summaries, m_saver);
+        saveGameBlocks(unit.stage(kSummariesFile), tables.summaries, m_saver);
         report("Spielabläufe werden gespeichert", {}, listing.size(), listing.size());
-        saveGameBlocks(m_folders.dataFile(kGamesFile), tables.game_records, m_saver);
+        saveGameBlocks(unit.stage(kGamesFile), tables.game_records, m_saver);
         report("Liste der Handfiles wird gespeichert", {}, listing.size(), listing.size());
-        saveFileNames(m_folders.dataFile(kLoadedFile), result.files, m_saver);
-        saveFileStamps(m_folders.dataFile(kLoadedStampsFile), stamps, m_saver);
+        saveFileNames(unit.stage(kLoadedFile), result.files, m_saver);
+        saveFileStamps(unit.stage(kLoadedStampsFile), stamps, m_saver);
+        unit.commit();
         result.ok = true;
     } catch (const std::exception& e) {
         result.error = e.what();
     }
     result.games = builder.headersSeen();
     result.skipped = builder.skipped();
+    result.filesWithoutGames = builder.filesWithoutGames();
     result.tables = builder.takeTables();
     return result;
 }
@@ -57,7 +61,10 @@ void deleteDatabaseFiles(const HomeFolders& folders)
     for (const char* name : {kHoleCardsFile, kBoardsFile, kGamesFile, kLoadedFile, kSummariesFile, kLoadedStampsFile}) {
         std::error_code ec;
         std::filesystem::remove(folders.dataFile(name), ec);
+        std::filesystem::remove(folders.data() / (std::string(name) + kStagedSuffix), ec);
     }
+    std::error_code ec;
+    std::filesystem::remove(folders.dataFile(kCommitFile), ec);
 }
 
 } // namespace tallyhand

@@ -26,13 +26,14 @@ struct ImportResult {
     std::string error;                 // German, when !ok
     GameTables tables;                 // as written; on failure as far as they got
     std::vector<SkippedGame> skipped;  // games whose number could not be read
+    std::vector<std::string> filesWithoutGames; // files read that held no readable game
     std::vector<std::string> files;    // files read, in order
     std::size_t games = 0;
 };
 
 // One import: reads every file of the Hands folder once, extends the given
-// tables (games already held are skipped) and writes the database files,
-// "Hole_Cards.kar" first and "loaded.kar" (then its stamps) last.
+// tables (games already held are skipped) and replaces the database files
+// as one unit (see DatabaseCommit).
 class HandHistoryImport {
 public:
     HandHistoryImport(HomeFolders folders, std::string userName, GameTables start,

@@ -5,32 +5,26 @@
 
 namespace tallyhand {
 
-std::vector<std::string_view> splitLines(std::string_view bytes, std::string& scratch)
+std::vector<std::string_view> splitLines(std::string_view bytes)
 {
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
-    // Lines holding a CR are copied without it; reserve so the views stay valid.
-    scratch.clear();
-    if (bytes.find('\r') != std::string_view::npos)
-        scratch.reserve(bytes.size());
     std::vector<std::string_view> lines;
     lines.reserve(bytes.size() / 40 + 1);
     std::size_t pos = 0;
     while (pos < bytes.size()) {
-        std::size_t end = bytes.find('\n', pos);
-        const bool last = end == std::string_view::npos;
-        if (last)
-            end = bytes.size();
-        std::string_view line = bytes.substr(pos, end - pos);
-        if (line.find('\r') != std::string_view::npos) {
-            const std::size_t start = scratch.size();
-            for (char c : line)
-                if (c != '\r')
-                    scratch.push_back(c);
-            line = std::string_view(scratch).substr(start);
+        const std::size_t end = bytes.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            lines.push_back(bytes.substr(pos));
+            break;
         }
-        lines.push_back(line);
-        pos = last ? bytes.size() : end + 1;
+        lines.push_back(bytes.substr(pos, end - pos));
+        // CRs right before an LF belong to that line end (CR LF, and CR CR LF
+        // of files converted twice); any other CR ends a line of its own.
+        std::size_t next = end;
+        while (next < bytes.size() && bytes[next] == '\r')
+            ++next;
+        pos = next < bytes.size() && bytes[next] == '\n' ? next + 1 : end + 1;
     }
     return lines;
 }

@@ -8,11 +8,11 @@
 
 namespace tallyhand {
 
-// Splits raw file bytes into lines: a line ends at LF, carriage returns are
-// dropped wherever they stand, a final line end adds no empty line, and a
-// UTF-8 byte-order mark at the very start is not part of the first line.
-// The views point into `bytes`, or into `scratch` for lines that held a CR.
-std::vector<std::string_view> splitLines(std::string_view bytes, std::string& scratch);
+// Splits raw file bytes into lines: a line ends at LF, CR LF or a lone CR
+// (old Mac files), a final line end adds no empty line, and a UTF-8
+// byte-order mark at the very start is not part of the first line. The
+// views point into `bytes`.
+std::vector<std::string_view> splitLines(std::string_view bytes);
 
 // Blanks and control characters (every byte up to 0x20) removed at both ends.
 std::string_view trimControl(std::string_view text);

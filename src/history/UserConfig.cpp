@@ -6,10 +6,9 @@ namespace tallyhand {
 
 std::string userNameFromIni(std::string_view iniText)
 {
-    std::string scratch;
     std::string_view chosen;
     bool found = false;
-    for (std::string_view line : splitLines(iniText, scratch)) {
+    for (std::string_view line : splitLines(iniText)) {
         if (line.find("username") != std::string_view::npos) {
             chosen = line;
             found = true;

@@ -12,8 +12,7 @@ GameTables extract(const std::string& bytes, const std::string& user, GameTables
                    std::vector<SkippedGame>* skipped = nullptr)
 {
     GameTableBuilder builder(std::move(start));
-    std::string scratch;
-    builder.addFile("f.txt", splitLines(bytes, scratch), user);
+    builder.addFile("f.txt", splitLines(bytes), user);
     if (skipped)
         *skipped = builder.skipped();
     return builder.takeTables();
@@ -86,6 +85,8 @@ TEST(GameTableBuilder, LineEndsDoNotChangeTheTables)
     EXPECT_TRUE(crlf.hole_cards[1].suited);
     EXPECT_EQ(crlf.boards[1].cards[3], "");
     EXPECT_EQ(crlf.boards[1].cards[4], "");
+    // Old Mac line ends (a lone CR) read as every other kind.
+    EXPECT_EQ(extract(joinLines(all, "\r"), "Hero"), crlf);
 }
 
 TEST(GameTableBuilder, BadGameAmongGoodOnesIsSkippedAndReported)
@@ -104,6 +105,27 @@ TEST(GameTableBuilder, BadGameAmongGoodOnesIsSkippedAndReported)
     EXPECT_EQ(t.game_records[1].game_no, 3);
     EXPECT_EQ(t.summaries.size(), 2u);
     EXPECT_EQ(t.boards.size(), 2u);
+}
+
+// A header a control character keeps from reading is named, not merged into
+// the game before; a file without a single readable game is named too.
+TEST(GameTableBuilder, DamagedHeadersAndFilesWithoutGamesAreNamed)
+{
+    auto damaged = cashGame(2, "Hero", "Qs Qh");
+    damaged[0].insert(10, 1, '\0'); // "PokerStars\0 Hand #2: ..."
+    const auto all = concat({cashGame(1, "Hero", "Ah Kd"), damaged, cashGame(3, "Hero", "Ah Kd")});
+    GameTableBuilder builder;
+    builder.addFile("f.txt", splitLines(joinLines(all)), "Hero");
+    ASSERT_EQ(builder.skipped().size(), 1u);
+    EXPECT_EQ(builder.skipped()[0].reason, "Steuerzeichen in der Kopfzeile");
+    EXPECT_EQ(builder.skipped()[0].line, cashGame(1, "", "").size() + 2);
+    ASSERT_EQ(builder.tables().game_records.size(), 2u);
+    EXPECT_EQ(builder.tables().game_records[0].lines.size(), builder.tables().game_records[1].lines.size());
+    EXPECT_TRUE(builder.filesWithoutGames().empty());
+
+    builder.addFile("notes.txt", splitLines("just some text\r\n"), "Hero");
+    builder.addFile("one-line.txt", splitLines(joinLines(cashGame(4, "Hero", "2c 2d"), "\r")), "Hero");
+    EXPECT_EQ(builder.filesWithoutGames(), std::vector<std::string>{"notes.txt"});
 }
 
 TEST(GameTableBuilder, MergingPairsAndSkippingKnownGames)
@@ -173,15 +195,38 @@ TEST(GameTableBuilder, BlockEnds)
 TEST(GameTableBuilder, TheSameGameInTwoFilesIsStoredFromTheFirst)
 {
     GameTableBuilder builder;
-    std::string scratch1, scratch2;
     const std::string a = joinLines(cashGame(4, "Hero", "Ah Kd"));
     auto second = cashGame(4, "Hero", "Ah Kd");
     second[1] = "Table 'Other' 6-max Seat #2 is the button";
     const std::string b = joinLines(second);
-    builder.addFile("a.txt", splitLines(a, scratch1), "Hero");
-    builder.addFile("b.txt", splitLines(b, scratch2), "Hero");
+    builder.addFile("a.txt", splitLines(a), "Hero");
+    builder.addFile("b.txt", splitLines(b), "Hero");
     const GameTables& t = builder.tables();
     ASSERT_EQ(t.game_records.size(), 1u);
     EXPECT_EQ(t.game_records[0].lines[0], "Table 'Pallas' 6-max Seat #2 is the button");
     EXPECT_EQ(t.hole_cards[0].game_refs.size(), 1u);
+}
+
+// A file read while the card room was still writing it, read again complete:
+// the short game is completed in place in every table, nothing else changes.
+TEST(GameTableBuilder, CutShortGameIsCompletedWhenReadAgain)
+{
+    const auto first = cashGame(5, "Hero", "Ah Kd");
+    const auto last = cashGame(6, "Hero", "2c 3c", "Jc 4h Th 7d 5c");
+    const auto whole = concat({first, last});
+    const std::size_t boardLine = whole.size() - 3;
+    for (std::size_t cut : {whole.size() - 1, boardLine}) {
+        std::vector<std::string> written(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut));
+        std::string partial = joinLines(written);
+        if (cut == boardLine)
+            partial += "Board [Jc 4h T"; // cut inside the board line
+        const GameTables shortTables = extract(partial, "Hero");
+        const GameTables complete = extract(joinLines(whole), "Hero");
+        const GameTables repaired = extract(joinLines(whole), "Hero", shortTables);
+        EXPECT_EQ(repaired, complete) << cut;
+        // A different block under the same number is no continuation and stays as stored.
+        auto other = whole;
+        other[first.size() + 3] = "Seat 5: Somebody ($1 in chips)";
+        EXPECT_EQ(extract(joinLines(other), "Hero", shortTables).game_records, shortTables.game_records) << cut;
+    }
 }

@@ -72,12 +72,11 @@ TEST(HandHistoryGenerator, RealisticAndDeterministic)
     const auto amount = [](const std::string& text) { return static_cast<long long>(std::stod(text) * 100 + 0.5); };
     std::size_t games = 0, heroDealt = 0, showdowns = 0, preflopOnly = 0, rivers = 0, sidePots = 0, allIns = 0, kickers = 0;
     for (const auto& file : files) {
-        std::string scratch;
         std::string board;
         std::vector<std::pair<std::string, std::string>> shown;
         long long collectedSum = 0;
         bool sawFlop = false;
-        for (std::string_view view : splitLines(file.bytes, scratch)) {
+        for (std::string_view view : splitLines(file.bytes)) {
             const std::string line(view);
             std::smatch m;
             if (isHeaderLine(line)) {

@@ -8,9 +8,8 @@ using namespace tallyhand;
 namespace {
 std::vector<std::string> lines(std::string_view bytes)
 {
-    std::string scratch;
     std::vector<std::string> out;
-    for (auto line : splitLines(bytes, scratch))
+    for (auto line : splitLines(bytes))
         out.emplace_back(line);
     return out;
 }
@@ -25,6 +24,9 @@ TEST(HandHistoryText, LineEndsNeverStayInALine)
     EXPECT_EQ(lines("Hero\r"), (V{"Hero"}));
     EXPECT_EQ(lines(""), V{});
     EXPECT_EQ(lines("\r\n\r\n"), (V{"", ""}));
+    // Old Mac files end lines with a lone CR; a blank line is two of them.
+    EXPECT_EQ(lines("a\rb\r\rc\r"), (V{"a", "b", "", "c"}));
+    EXPECT_EQ(lines("a\r\r\nb"), (V{"a", "b"})); // CR CR LF of a file converted twice
     // A byte-order mark is not part of the first line.
     EXPECT_EQ(lines("\xEF\xBB\xBFPokerStars Hand #1: x\r\n"), (V{"PokerStars Hand #1: x"}));
     // Only at the very start.

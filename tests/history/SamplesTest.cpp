@@ -78,8 +78,7 @@ TEST(Samples, EverySelectedGameIsImported)
         const std::vector<std::string> names = it->second.empty() ? std::vector<std::string>{"Hero"} : it->second;
         for (const std::string& hero : names) {
             GameTableBuilder builder;
-            std::string scratch;
-            builder.addFile(name, splitLines(bytes, scratch), hero);
+            builder.addFile(name, splitLines(bytes), hero);
             std::size_t refs = 0;
             for (const auto& h : builder.tables().hole_cards)
                 refs += h.game_refs.size();

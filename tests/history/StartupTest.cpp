@@ -184,6 +184,39 @@ TEST(Startup, NewAndGrownFilesAreImportedOnce)
     EXPECT_EQ(gameRefs(restart.database()), 131u);
 }
 
+// A damaged stamps file no longer blocks every import: it is said once, the
+// files are known by name, and the file is written anew.
+TEST(Startup, DamagedStampsFileIsReplaced)
+{
+    TempDir home;
+    writeIni(home.path(), "Hero");
+    generate(home.path() / "Hands", 40, 4);
+    RecordingView first;
+    DatabaseStartup(HomeFolders{home.path()}, first).run();
+    const auto stampsFile = home.path() / "data" / kLoadedStampsFile;
+    const std::string goodStamps = readBytes(stampsFile);
+    writeBytes(stampsFile, "garbage\r\n");
+
+    RecordingView view;
+    DatabaseStartup startup(HomeFolders{home.path()}, view);
+    EXPECT_EQ(startup.run(), StartupOutcome::Loaded);
+    EXPECT_EQ(std::count(view.statuses.begin(), view.statuses.end(), startup_text::kStampsDamaged), 1);
+    EXPECT_TRUE(view.messages.empty() && view.questions.empty());
+    EXPECT_EQ(view.imports, 0);
+    EXPECT_EQ(readBytes(stampsFile), goodStamps);
+
+    // Damaged again, now with a new file: the import runs and writes the stamps.
+    writeBytes(stampsFile, "1\tx\r\n");
+    writeBytes(home.path() / "Hands" / "zz new.txt", joinLines(cashGame(999, "Hero", "Ah Kd")));
+    RecordingView second;
+    DatabaseStartup again(HomeFolders{home.path()}, second);
+    EXPECT_EQ(again.run(), StartupOutcome::Loaded);
+    EXPECT_EQ(second.imports, 1);
+    EXPECT_TRUE(second.messages.empty());
+    EXPECT_NO_THROW(loadFileStamps(stampsFile));
+    EXPECT_EQ(gameRefs(again.database()), 41u);
+}
+
 TEST(Startup, MissingLoadedListMeansNothingKnownYet)
 {
     TempDir home;
@@ -259,11 +292,15 @@ TEST(Startup, UnreadableGameIsReportedWithFileAndLine)
     all.push_back("");
     all.insert(all.end(), bad.begin(), bad.end());
     writeBytes(home.path() / "Hands" / "mixed.txt", joinLines(all));
+    // Old Mac line ends import; a file with no game in it is named.
+    writeBytes(home.path() / "Hands" / "old mac.txt", joinLines(cashGame(3, "Hero", "2c 2d"), "\r"));
+    writeBytes(home.path() / "Hands" / "notes.txt", "nothing to see\r\n");
     RecordingView view;
     DatabaseStartup startup(HomeFolders{home.path()}, view);
     EXPECT_EQ(startup.run(), StartupOutcome::Loaded);
-    EXPECT_EQ(gameRefs(startup.database()), 1u);
+    EXPECT_EQ(gameRefs(startup.database()), 2u);
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_NE(view.messages[0].find("mixed.txt, Zeile " + std::to_string(cashGame(1, "", "").size() + 2)),
               std::string::npos);
+    EXPECT_NE(view.messages[0].find("kein Spiel gelesen werden:\r\nnotes.txt"), std::string::npos) << view.messages[0];
 }
