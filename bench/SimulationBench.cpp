@@ -81,6 +81,23 @@ void ExactPreflop(benchmark::State& state)
 }
 BENCHMARK(ExactPreflop)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Every turn and river for 3, 6 or 10 hands with the flop given.
+void ExactWithFlop(benchmark::State& state)
+{
+    const char* holes[10][2] = {{"Ah", "Kh"}, {"Qs", "Qd"}, {"9c", "8c"}, {"7d", "7s"}, {"Jh", "Tc"},
+                                {"5h", "4h"}, {"As", "2d"}, {"Kc", "Js"}, {"6c", "6d"}, {"3s", "3c"}};
+    SimulationSetup setup;
+    for (int p = 0; p < state.range(0); ++p)
+        setup.hands.push_back({card(holes[p][0]), card(holes[p][1])});
+    setup.board = {card("Th"), card("9h"), card("2s")};
+    SimulationOptions options;
+    options.exact = true;
+    options.threads = 1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(runSimulation(setup, options));
+}
+BENCHMARK(ExactWithFlop)->Arg(3)->Arg(6)->Arg(10)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
 void EvaluatorTableMemory(benchmark::State& state)
 {
     for (auto _ : state)

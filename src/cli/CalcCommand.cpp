@@ -4,6 +4,7 @@
 #include "cards/RankTableFiles.h"
 #include "cli/Command.h"
 #include "cli/Json.h"
+#include "cli/Report.h"
 #include "preflop/HandCalculation.h"
 
 #include <algorithm>
@@ -159,12 +160,9 @@ int calc(const Args& given)
             return 2;
         }
 
-    std::setlocale(LC_ALL, "");
-    const char* point = std::localeconv()->decimal_point;
-
     CalcInput input;
     input.pot = pot;
-    input.decimalSeparator = point && *point ? *point : '.';
+    input.decimalSeparator = processDecimalSeparator();
     for (std::size_t i = 0; i < args.size(); ++i) {
         // Leaving an edit converts a typed two-character card.
         const std::string& typed = args[i];

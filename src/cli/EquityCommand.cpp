@@ -3,6 +3,7 @@
 #include "cards/CardText.h"
 #include "cli/Command.h"
 #include "cli/Json.h"
+#include "cli/Report.h"
 #include "preflop/SimulationInput.h"
 #include "preflop/SimulationResults.h"
 
@@ -62,9 +63,10 @@ std::string jsonCounts(const std::array<std::uint64_t, kSimulationCategories>& c
     return out + "]";
 }
 
-void printJson(const SimulationSetup& setup, const SimulationCounters& counters)
+void printJson(const SimulationSetup& setup, const SimulationCounters& counters, bool exact)
 {
-    std::cout << "{\"deals\": " << counters.deals << ", \"players\": [";
+    std::cout << "{\"deals\": " << counters.deals << ", \"exact\": " << (exact ? "true" : "false")
+              << ", \"players\": [";
     for (std::size_t p = 0; p < setup.hands.size(); ++p) {
         std::cout << (p ? ", " : "") << "{\"hand\": " << jsonString(handText(setup.hands[p]))
                   << ", \"wins\": " << counters.wins[p] << ", \"splits\": " << counters.splits[p]
@@ -128,7 +130,6 @@ int runEquity(const Args& given)
         }
 
     SimulationOptions options;
-    options.exact = exact;
     if (hasDeals) {
         const DealCount count = dealCountFromText(dealsText);
         if (count.fellBack) {
@@ -175,13 +176,16 @@ int runEquity(const Args& given)
         return 1;
     }
 
+    // Without a number of deals, every board is counted when that is quick.
+    const bool exactByDefault = !exact && !hasDeals && exactIsQuick(request.setup);
+    options.exact = exact || exactByDefault;
     const SimulationCounters counters = runSimulation(request.setup, options);
     if (json) {
-        printJson(request.setup, counters);
+        printJson(request.setup, counters, options.exact);
     } else {
-        std::setlocale(LC_ALL, "");
-        const char* point = std::localeconv()->decimal_point;
-        printText(request.setup, counters, exact, point && *point ? *point : '.');
+        if (exactByDefault)
+            std::cout << "Exakt: jedes Board gezählt, schneller als zufällige Deals (--deals N für eine Simulation)\n";
+        printText(request.setup, counters, options.exact, processDecimalSeparator());
     }
     return 0;
 }

@@ -55,6 +55,15 @@ public:
         return m_ranks[m_rowBases[hashed >> kRowShift] + (hashed & kColumnMask)];
     }
     HandValue evaluate(std::span<const Card> cards) const { return evaluate(hand(cards)); }
+    // The flush the cards make, or `noFlush` (their value without suits) when they make none.
+    HandValue flushOr(const EvalHand& h, HandValue noFlush) const
+    {
+        const std::uint64_t flushBits = h.key & kFlushCheck;
+        if (flushBits == 0)
+            return noFlush;
+        const int suit = (std::countr_zero(flushBits) - 35) >> 2;
+        return m_flush[(h.mask >> (16 * suit)) & 0x1fff];
+    }
 
     // Bytes held by the lookup tables.
     std::size_t tableBytes() const;

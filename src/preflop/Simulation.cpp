@@ -31,38 +31,79 @@ public:
         for (int p = 0; p < m_players; ++p) {
             const EvalHand hole = evaluator.card(setup.hands[p][0]) + evaluator.card(setup.hands[p][1]);
             m_holeKey[p] = hole.key - EvalHand::kEmptyKey;
+            m_holeRankKey[p] = static_cast<std::uint32_t>(hole.key);
             m_holeMask[p] = hole.mask;
+            std::array<int, 4> own{};
+            ++own[static_cast<std::size_t>(suitOf(setup.hands[p][0]) - 1)];
+            ++own[static_cast<std::size_t>(suitOf(setup.hands[p][1]) - 1)];
+            for (std::size_t s = 0; s < 4; ++s)
+                m_mostOfSuit[s] = std::max(m_mostOfSuit[s], own[s]);
         }
     }
 
     int players() const { return m_players; }
 
     template <int Players>
-    void score(const EvalHand& board, LocalCounts& counts) const
+    std::array<HandValue, Players> values(const EvalHand& board) const
     {
         std::array<HandValue, Players> values;
-        HandValue best = 0;
-        for (int p = 0; p < Players; ++p) {
+        for (int p = 0; p < Players; ++p)
             values[p] = m_evaluator.evaluate(EvalHand{board.key + m_holeKey[p], board.mask | m_holeMask[p]});
-            best = std::max(best, values[p]);
-        }
+        return values;
+    }
+
+    template <int Players>
+    void score(const EvalHand& board, LocalCounts& counts) const
+    {
+        count<Players>(values<Players>(board), 1, counts);
+        ++counts.deals;
+    }
+
+    // The players' values with the suits left out: what they hold when nobody has a flush.
+    template <int Players>
+    std::array<HandValue, Players> valuesWithoutFlush(std::uint32_t boardRankKey) const
+    {
+        std::array<HandValue, Players> values;
+        for (int p = 0; p < Players; ++p)
+            values[p] = m_evaluator.evaluate(EvalHand{EvalHand::kEmptyKey + boardRankKey + m_holeRankKey[p], 0});
+        return values;
+    }
+
+    // The values with the flushes the players do hold.
+    template <int Players>
+    std::array<HandValue, Players> withFlushes(const EvalHand& board, std::array<HandValue, Players> values) const
+    {
+        for (int p = 0; p < Players; ++p)
+            values[p] = m_evaluator.flushOr(EvalHand{board.key + m_holeKey[p], board.mask | m_holeMask[p]}, values[p]);
+        return values;
+    }
+
+    // Adds `weight` deals with these values (modulo 2^64, so a negative weight takes them back).
+    template <int Players>
+    static void count(const std::array<HandValue, Players>& values, std::uint64_t weight, LocalCounts& counts)
+    {
+        const HandValue best = *std::max_element(values.begin(), values.end());
         unsigned holders = 0;
         for (int p = 0; p < Players; ++p)
             holders |= static_cast<unsigned>(values[p] == best) << p;
         const auto cls = static_cast<std::size_t>(handClassOf(best));
         if ((holders & (holders - 1)) == 0) {
-            ++counts.wins[static_cast<std::size_t>(std::countr_zero(holders))][cls];
+            counts.wins[static_cast<std::size_t>(std::countr_zero(holders))][cls] += weight;
         } else {
             for (; holders != 0; holders &= holders - 1)
-                ++counts.splits[static_cast<std::size_t>(std::countr_zero(holders))][cls];
+                counts.splits[static_cast<std::size_t>(std::countr_zero(holders))][cls] += weight;
         }
-        ++counts.deals;
     }
+
+    // Per suit, the most hole cards of it that one player holds.
+    const std::array<int, 4>& mostHoleCardsOfSuit() const { return m_mostOfSuit; }
 
 private:
     const HandEvaluator& m_evaluator;
     int m_players;
     std::array<std::uint64_t, kMaxSimulationPlayers> m_holeKey{};
+    std::array<std::uint32_t, kMaxSimulationPlayers> m_holeRankKey{};
+    std::array<int, 4> m_mostOfSuit{};
     std::array<std::uint64_t, kMaxSimulationPlayers> m_holeMask{};
 };
 
@@ -176,17 +217,105 @@ void dealRandomChunk(const RunContext& ctx, std::uint64_t chunk, std::uint64_t d
     }
 }
 
-// Every board that adds `Depth` more cards from deck[from..] to `board`.
-template <int Players, int Depth>
-void enumerateBoards(const RunContext& ctx, std::size_t from, const EvalHand& board, LocalCounts& counts)
+// The exact count of every board without dealing most of them. Whether anyone
+// holds a flush decides whether suits matter at all:
+//  1. every multiset of board ranks is counted once, weighted by the number
+//     of boards with those ranks, with the values the players would hold
+//     without a flush;
+//  2. the boards on which a flush is possible for somebody (enough cards of
+//     one suit on the board for a player's hole cards of that suit) are dealt
+//     one by one, their count without a flush taken back and the true one added.
+// Every board ends up counted once with its true outcome.
+template <int Players, int Missing>
+void enumerateBySuitPatterns(const RunContext& ctx, const SimulationSetup& setup, LocalCounts& counts)
 {
-    if constexpr (Depth == 0) {
-        ctx.scorer.score<Players>(board, counts);
-    } else {
-        const std::size_t last = ctx.deck.size() - static_cast<std::size_t>(Depth);
-        for (std::size_t i = from; i <= last; ++i)
-            enumerateBoards<Players, Depth - 1>(ctx, i + 1, board + ctx.evaluator.card(ctx.deck[i]), counts);
+    const HandEvaluator& ev = ctx.evaluator;
+    std::array<int, 13> available{};
+    std::array<std::vector<Card>, 4> bySuit;
+    for (Card c : ctx.deck) {
+        ++available[static_cast<std::size_t>(rankOf(c) - 2)];
+        bySuit[static_cast<std::size_t>(suitOf(c) - 1)].push_back(c);
     }
+    const auto fixedRankKey = static_cast<std::uint32_t>(ctx.fixedBoard.key);
+    std::array<int, 4> fixedOfSuit{};
+    for (Card c : setup.board)
+        ++fixedOfSuit[static_cast<std::size_t>(suitOf(c) - 1)];
+    const std::array<int, 4>& mostHole = ctx.scorer.mostHoleCardsOfSuit();
+
+    // 1. Rank multisets of the missing cards.
+    const auto choose = [](int n, int k) { return binomial(n, k); };
+    const auto byRanks = [&](auto& self, int rank, int left, std::uint32_t key, std::uint64_t weight) -> void {
+        if (left == 0) {
+            DealScorer::count<Players>(ctx.scorer.valuesWithoutFlush<Players>(fixedRankKey + key), weight, counts);
+            counts.deals += weight;
+            return;
+        }
+        if (rank == 13)
+            return;
+        const int most = std::min(left, available[static_cast<std::size_t>(rank)]);
+        for (int k = 0; k <= most; ++k)
+            self(self, rank + 1, left - k,
+                 key + static_cast<std::uint32_t>(k) * HandEvaluator::kRankKeys[static_cast<std::size_t>(rank)],
+                 weight * choose(available[static_cast<std::size_t>(rank)], k));
+    };
+    byRanks(byRanks, 0, Missing, 0, 1);
+
+    // 2. Boards, by how many cards of each suit they add, where a flush is possible.
+    const auto flushPossible = [&](const std::array<int, 4>& dealt) {
+        for (std::size_t s = 0; s < 4; ++s)
+            if (fixedOfSuit[s] + dealt[s] + mostHole[s] >= 5)
+                return true;
+        return false;
+    };
+    std::array<int, 4> dealt{};
+    constexpr std::uint64_t kTakeBack = ~std::uint64_t{0}; // -1 modulo 2^64
+    // Boards are decided a batch at a time, so that many table lookups are in flight together.
+    constexpr std::size_t kBatch = 64;
+    std::array<EvalHand, kBatch> batch;
+    std::array<std::array<HandValue, Players>, kBatch> plain;
+    std::size_t queued = 0;
+    const auto decide = [&] {
+        for (std::size_t b = 0; b < queued; ++b)
+            plain[b] = ctx.scorer.valuesWithoutFlush<Players>(static_cast<std::uint32_t>(batch[b].key));
+        for (std::size_t b = 0; b < queued; ++b) {
+            const auto real = ctx.scorer.withFlushes<Players>(batch[b], plain[b]);
+            // Counted right in step 1 unless somebody does hold a flush.
+            if (real != plain[b]) {
+                DealScorer::count<Players>(real, 1, counts);
+                DealScorer::count<Players>(plain[b], kTakeBack, counts);
+            }
+        }
+        queued = 0;
+    };
+    const auto bySuits = [&](auto& self, std::size_t suit, std::size_t from, int left, const EvalHand& board) -> void {
+        if (left == 0) {
+            if (suit == 3) {
+                batch[queued++] = board;
+                if (queued == kBatch)
+                    decide();
+                return;
+            }
+            self(self, suit + 1, 0, dealt[suit + 1], board);
+            return;
+        }
+        const auto& cards = bySuit[suit];
+        for (std::size_t i = from; i + static_cast<std::size_t>(left) <= cards.size(); ++i)
+            self(self, suit, i + 1, left - 1, board + ev.card(cards[i]));
+    };
+    const auto splits = [&](auto& self, std::size_t suit, int left) -> void {
+        if (suit == 3) {
+            dealt[3] = left;
+            if (left <= static_cast<int>(bySuit[3].size()) && flushPossible(dealt))
+                bySuits(bySuits, 0, 0, dealt[0], ctx.fixedBoard);
+            return;
+        }
+        for (int k = 0; k <= std::min(left, static_cast<int>(bySuit[suit].size())); ++k) {
+            dealt[suit] = k;
+            self(self, suit + 1, left - k);
+        }
+    };
+    splits(splits, 0, Missing);
+    decide();
 }
 
 } // namespace
@@ -195,6 +324,44 @@ std::uint64_t exactBoardCount(const SimulationSetup& setup)
 {
     const CardMask used = usedCards(setup);
     return binomial(kCardCount - cardCount(used), 5 - static_cast<int>(setup.board.size()));
+}
+
+bool exactIsQuick(const SimulationSetup& setup)
+{
+    const CardMask used = usedCards(setup);
+    const int missing = 5 - static_cast<int>(setup.board.size());
+    // The work is the rank multisets plus the boards where a flush is
+    // possible, each decided for every player.
+    std::array<int, 4> left{13, 13, 13, 13}, fixed{}, mostHole{};
+    for (Card c = 0; c < kCardCount; ++c)
+        if (contains(used, c))
+            --left[static_cast<std::size_t>(suitOf(c) - 1)];
+    for (Card c : setup.board)
+        ++fixed[static_cast<std::size_t>(suitOf(c) - 1)];
+    for (const auto& hand : setup.hands) {
+        std::array<int, 4> own{};
+        ++own[static_cast<std::size_t>(suitOf(hand[0]) - 1)];
+        ++own[static_cast<std::size_t>(suitOf(hand[1]) - 1)];
+        for (std::size_t s = 0; s < 4; ++s)
+            mostHole[s] = std::max(mostHole[s], own[s]);
+    }
+    std::uint64_t flushBoards = 0;
+    for (int a = 0; a <= missing; ++a)
+        for (int b = 0; a + b <= missing; ++b)
+            for (int c = 0; a + b + c <= missing; ++c) {
+                const std::array<int, 4> dealt{a, b, c, missing - a - b - c};
+                bool possible = false;
+                std::uint64_t boards = 1;
+                for (std::size_t s = 0; s < 4; ++s) {
+                    possible = possible || fixed[s] + dealt[s] + mostHole[s] >= 5;
+                    boards *= binomial(left[s], dealt[s]);
+                }
+                if (possible)
+                    flushBoards += boards;
+            }
+    constexpr std::uint64_t kRankMultisets = 6175; // at most, five board cards
+    constexpr std::uint64_t kQuickWork = 4000000;  // player decisions in about 50 ms on this kind of machine
+    return (flushBoards + kRankMultisets) * setup.hands.size() <= kQuickWork;
 }
 
 SimulationCounters runSimulation(const SimulationSetup& setup, const SimulationOptions& options,
@@ -212,9 +379,7 @@ SimulationCounters runSimulation(const SimulationSetup& setup, const SimulationO
     const bool exact = options.exact && ctx.missing > 0;
     const std::uint64_t total = options.exact ? exactBoardCount(setup) : options.deals;
     std::uint64_t items = (total + kChunkDeals - 1) / kChunkDeals;
-    if (exact)
-        items = ctx.deck.size() - static_cast<std::size_t>(ctx.missing) + 1;
-    else if (options.exact)
+    if (options.exact)
         items = 1;
 
     unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
@@ -237,11 +402,8 @@ SimulationCounters runSimulation(const SimulationSetup& setup, const SimulationO
                 withMissing(ctx.missing, [&](auto missing) {
                     constexpr int kMissing = decltype(missing)::value;
                     if (exact) {
-                        if constexpr (kMissing > 0) {
-                            const auto first = static_cast<std::size_t>(item);
-                            enumerateBoards<kPlayers, kMissing - 1>(
-                                ctx, first + 1, ctx.fixedBoard + evaluator.card(ctx.deck[first]), counts);
-                        }
+                        if constexpr (kMissing > 0)
+                            enumerateBySuitPatterns<kPlayers, kMissing>(ctx, setup, counts);
                     } else if (options.exact) {
                         ctx.scorer.score<kPlayers>(ctx.fixedBoard, counts); // complete board: one deal
                     } else {

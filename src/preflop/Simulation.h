@@ -48,7 +48,10 @@ SimulationCounters runSimulation(const SimulationSetup& setup, const SimulationO
                                  const SimulationProgress& progress = {},
                                  const std::atomic<bool>* stop = nullptr);
 
-// Number of boards an exact run deals.
+// Number of boards an exact run decides.
 std::uint64_t exactBoardCount(const SimulationSetup& setup);
+// Whether an exact run is done within about a tenth of a second on one core,
+// so that it can stand in for random deals.
+bool exactIsQuick(const SimulationSetup& setup);
 
 } // namespace tallyhand

@@ -151,6 +151,20 @@ TEST(Simulation, ExactRiverAndTurnCountsMatchFullEnumeration)
     expectSameCounters(exact(flop, 2), referenceExact(flop));
 }
 
+// Counting boards by their ranks and dealing only those where a flush is
+// possible gives every counter of the full enumeration.
+TEST(Simulation, ExactCountsOfRandomSituationsMatchFullEnumeration)
+{
+    FastRandom random(77);
+    for (int i = 0; i < 40; ++i) {
+        SimulationSetup setup = randomSituation(random);
+        setup.board.resize(3 + random.below(2)); // flop, or flop and turn
+        expectSameCounters(exact(setup), referenceExact(setup));
+        if (::testing::Test::HasFailure())
+            FAIL() << "situation " << i;
+    }
+}
+
 TEST(Simulation, ExactPreflopEquityOfJackFiveAgainstQueenTen)
 {
     const auto setup = setupOf({{"Jc", "5c"}, {"Qd", "Td"}});
@@ -166,6 +180,9 @@ TEST(Simulation, ExactPreflopEquityOfJackFiveAgainstQueenTen)
     EXPECT_EQ(one.wins[0] + one.wins[1] + one.splits[0], one.deals);
     expectSameCounters(exact(setup, 2), one);
     expectSameCounters(one, referenceExact(setup));
+    EXPECT_TRUE(exactIsQuick(setup));
+    EXPECT_TRUE(exactIsQuick(setupOf({{"Ah", "Kh"}, {"Qs", "Js"}, {"9c", "8c"}, {"7d", "6d"}, {"5h", "4h"},
+                                      {"Tc", "9s"}, {"2d", "2c"}, {"3s", "3h"}, {"Ac", "Kd"}, {"Qd", "Jc"}})));
 }
 
 TEST(Simulation, SameRanksDifferentSuitsWinOnlyWithTheSuit)
