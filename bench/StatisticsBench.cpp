@@ -18,14 +18,6 @@ using namespace tallyhand;
 
 namespace {
 
-class SilentView : public StartupView {
-public:
-    void showStatus(const std::string&) override {}
-    void showMessage(const std::string&) override {}
-    bool askContinue(const std::string&) override { return false; }
-    ImportResult runImport(HandHistoryImport& job) override { return job.run(); }
-};
-
 // A database whose first `games` games all belong to tournament 1.
 struct BenchDatabase {
     GameDatabase db;
@@ -40,7 +32,7 @@ struct BenchDatabase {
             std::ofstream(home / "Hands" / file.name, std::ios::binary) << file.bytes;
         });
         std::ofstream(home / "Tallyhand.ini", std::ios::binary) << "[USER]\r\nusername=Hero\r\n";
-        SilentView view;
+        SilentStartupView view;
         DatabaseStartup startup(HomeFolders{home}, view);
         startup.run();
         db = std::move(startup.database());

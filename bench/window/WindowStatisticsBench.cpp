@@ -26,14 +26,6 @@ using namespace tallyhand::app;
 
 namespace {
 
-class SilentView : public StartupView {
-public:
-    void showStatus(const std::string&) override {}
-    void showMessage(const std::string&) override {}
-    bool askContinue(const std::string&) override { return false; }
-    ImportResult runImport(HandHistoryImport& job) override { return job.run(); }
-};
-
 // A home whose games form tournament 1 (5000 games) and tournament 2 (200).
 void writeHome(const std::filesystem::path& home)
 {
@@ -42,7 +34,7 @@ void writeHome(const std::filesystem::path& home)
         std::ofstream(home / "Hands" / file.name, std::ios::binary) << file.bytes;
     });
     std::ofstream(home / "Tallyhand.ini", std::ios::binary) << "[USER]\r\nusername=Hero\r\n";
-    SilentView view;
+    SilentStartupView view;
     DatabaseStartup startup(HomeFolders{home}, view);
     startup.run();
     GameTables& t = startup.database().tables;

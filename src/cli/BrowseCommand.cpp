@@ -22,12 +22,9 @@ int browse(const Args& given)
         std::cerr << "Aufruf: tallyhand-cli browse --home ORDNER [--class ZEILE] [--json]\n";
         return 2;
     }
-    std::string error;
-    const auto loaded = loadHome(home, error);
-    if (!loaded) {
-        std::cerr << error << '\n';
+    const auto loaded = loadHome(home);
+    if (!loaded)
         return 1;
-    }
 
     Report r;
     r.rows("lb3", listBundlesByCount(loaded->db.hole_bundles));
@@ -43,10 +40,7 @@ int browse(const Args& given)
         r.rows("lb4", std::move(games.rows));
         r.rows("table_hints", std::move(games.hints));
     }
-    if (json)
-        std::cout << r.json() << '\n';
-    else
-        r.printText(std::cout);
+    r.print(json);
     return 0;
 }
 

@@ -5,28 +5,17 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 namespace tallyhand::cli {
 
-namespace {
-
-class SilentView : public StartupView {
-public:
-    void showStatus(const std::string&) override {}
-    void showMessage(const std::string&) override {}
-    bool askContinue(const std::string&) override { return false; }
-    ImportResult runImport(HandHistoryImport& job) override { return job.run(); }
-};
-
-} // namespace
-
-std::unique_ptr<LoadedHome> loadHome(const std::string& dir, std::string& error)
+std::unique_ptr<LoadedHome> loadHome(const std::string& dir)
 {
     const std::filesystem::path home(dir);
     std::ifstream ini(home / kIniFile, std::ios::binary);
     if (!ini) {
-        error = "Keine " + std::string(kIniFile) + " in " + dir;
+        std::cerr << "Keine " + std::string(kIniFile) + " in " + dir << '\n';
         return nullptr;
     }
     std::ostringstream text;
@@ -34,15 +23,15 @@ std::unique_ptr<LoadedHome> loadHome(const std::string& dir, std::string& error)
     auto loaded = std::make_unique<LoadedHome>();
     loaded->userName = userNameFromIni(text.str());
     if (loaded->userName.empty() || loaded->userName == kUserNamePlaceholder) {
-        error = "Kein Username in " + (home / kIniFile).string();
+        std::cerr << "Kein Username in " + (home / kIniFile).string() << '\n';
         return nullptr;
     }
-    SilentView view;
+    SilentStartupView view;
     DatabaseStartup startup(HomeFolders{home}, view);
     try {
         startup.loadDatabase();
     } catch (const DatabaseError& e) {
-        error = "Keine lesbare Datenbank in " + (home / "data").string() + ": " + e.what();
+        std::cerr << "Keine lesbare Datenbank in " + (home / "data").string() + ": " + e.what() << '\n';
         return nullptr;
     }
     loaded->db = std::move(startup.database());

@@ -18,7 +18,7 @@ struct LoadedHome {
 };
 
 // Reads the user name from "Tallyhand.ini" and the database from DIR/data;
-// nullptr with `error` set when either is missing or unreadable.
-std::unique_ptr<LoadedHome> loadHome(const std::string& dir, std::string& error);
+// nullptr, with the reason on standard error, when either is missing or unreadable.
+std::unique_ptr<LoadedHome> loadHome(const std::string& dir);
 
 } // namespace tallyhand::cli

@@ -40,12 +40,9 @@ int replay(const Args& given)
         std::cerr << "Aufruf: tallyhand-cli replay --home ORDNER --game G [--tournament T] [--json]\n";
         return 2;
     }
-    std::string error;
-    const auto loaded = loadHome(home, error);
-    if (!loaded) {
-        std::cerr << error << '\n';
+    const auto loaded = loadHome(home);
+    if (!loaded)
         return 1;
-    }
 
     std::optional<Replay> result;
     if (tour) {
@@ -84,10 +81,7 @@ int replay(const Args& given)
     r.rows("RichEdit3", result->play.showdown);
     r.rows("lb_hc", result->showdown);
     r.rows("status", status);
-    if (json)
-        std::cout << r.json() << '\n';
-    else
-        r.printText(std::cout);
+    r.print(json);
     return 0;
 }
 

@@ -5,7 +5,7 @@
 
 #include <clocale>
 #include <cstdio>
-#include <ostream>
+#include <iostream>
 
 namespace tallyhand::cli {
 
@@ -70,6 +70,14 @@ void Report::printText(std::ostream& out, int indent) const
             std::get<std::shared_ptr<Report>>(value)->printText(out, indent + 4);
         }
     }
+}
+
+void Report::print(bool asJson) const
+{
+    if (asJson)
+        std::cout << json() << '\n';
+    else
+        printText(std::cout);
 }
 
 char processDecimalSeparator()

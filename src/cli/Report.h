@@ -22,6 +22,8 @@ public:
 
     std::string json(int indent = 0) const;
     void printText(std::ostream& out, int indent = 0) const;
+    // To standard output, as JSON or as text.
+    void print(bool asJson) const;
 
 private:
     using Value = std::variant<std::string, std::vector<std::string>, ChartSeries, std::shared_ptr<Report>>;

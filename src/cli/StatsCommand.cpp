@@ -34,12 +34,9 @@ int stats(const Args& given)
         std::cerr << "Aufruf: tallyhand-cli stats --home ORDNER --tournament N [--json]\n";
         return 2;
     }
-    std::string error;
-    const auto loaded = loadHome(home, error);
-    if (!loaded) {
-        std::cerr << error << '\n';
+    const auto loaded = loadHome(home);
+    if (!loaded)
         return 1;
-    }
     const std::vector<std::string> games = gamesOfTournament(loaded->db.tournaments, *tour);
     if (games.empty()) {
         std::cerr << "Unbekanntes Turnier: " << tourText << '\n';
@@ -65,14 +62,9 @@ int stats(const Args& given)
         const auto classGames = gamesOfHoleClass(classes, row);
         Report c;
         c.rows("lb_stat_games", classGames);
-        const WinLossStats s = buildWinLossStats(index, classGames, user, separator);
-        c.rows("lb_stat_wonlost", s.total);
-        c.rows("lb_stat_wl", s.wonLost);
-        c.rows("lb_stat_ai", s.allIns);
-        c.rows("lb_stat_gv", s.cards);
-        c.series("ch_stat_wonlost", s.totalPie);
-        c.series("ch_stat_wl", s.wonLostPie);
-        c.series("ch_stat_ai", s.allInPie);
+        addWinLoss(c, buildWinLossStats(index, classGames, user, separator),
+                   {"lb_stat_wonlost", "lb_stat_wl", "lb_stat_ai", "lb_stat_gv"},
+                   {"ch_stat_wonlost", "ch_stat_wl", "ch_stat_ai"});
         byClass.group(row, std::move(c));
     }
     r.group("classes", std::move(byClass));
@@ -105,10 +97,7 @@ int stats(const Args& given)
 
     r.rows("status", selection_text::all(chips.leftOut));
 
-    if (json)
-        std::cout << r.json() << '\n';
-    else
-        r.printText(std::cout);
+    r.print(json);
     return 0;
 }
 

@@ -36,6 +36,16 @@ public:
     virtual void clearOuts() {}
 };
 
+// A view that shows nothing and says no to every question: for scripts and
+// benchmarks that only want the database.
+class SilentStartupView : public StartupView {
+public:
+    void showStatus(const std::string&) override {}
+    void showMessage(const std::string&) override {}
+    bool askContinue(const std::string&) override { return false; }
+    ImportResult runImport(HandHistoryImport& job) override { return job.run(); }
+};
+
 // Steps that belong to the window: loading the combination tables and
 // building the pattern lists. Either may be left empty.
 struct StartupHooks {

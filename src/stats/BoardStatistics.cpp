@@ -100,6 +100,22 @@ void listRuns(const std::array<int, 15>& counts, int length, Rgb colour, std::ve
     }
 }
 
+// Patterns of two ranks (two pair: the higher pair first; full house: the
+// set first), from the highest down, those that occurred.
+void listRankPairs(const std::array<std::array<int, 15>, 15>& counts, std::size_t firstTimes, bool secondLower,
+                   std::vector<std::string>& memo, ChartSeries& chart)
+{
+    for (int a = 14; a >= 2; --a)
+        for (int b = secondLower ? a - 1 : 14; b >= 2; --b) {
+            const int n = counts[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)];
+            if (n <= 0)
+                continue;
+            const std::string label = repeated(a, firstTimes) + repeated(b, 2);
+            memo.push_back(label + " " + std::to_string(n));
+            chart.push_back({label, static_cast<double>(n), kBoardBar});
+        }
+}
+
 ChartSeries suitPie(const std::array<int, 5>& counts)
 {
     ChartSeries pie;
@@ -205,24 +221,8 @@ BoardStats buildBoardStats(const ABoard& boards, const std::vector<std::string>&
     s.flush3Pie = suitPie(flush3);
     s.flush4Pie = suitPie(flush4);
     s.flush5Pie = suitPie(flush5);
-    for (int h = 14; h >= 3; --h)
-        for (int l = h - 1; l >= 2; --l) {
-            const int n = twoPair[static_cast<std::size_t>(h)][static_cast<std::size_t>(l)];
-            if (n <= 0)
-                continue;
-            const std::string label = repeated(h, 2) + repeated(l, 2);
-            s.twoPairs.push_back(label + " " + std::to_string(n));
-            s.twoPairChart.push_back({label, static_cast<double>(n), kBoardBar});
-        }
-    for (int t = 14; t >= 2; --t)
-        for (int p = 14; p >= 2; --p) {
-            const int n = fullHouse[static_cast<std::size_t>(t)][static_cast<std::size_t>(p)];
-            if (n <= 0)
-                continue;
-            const std::string label = repeated(t, 3) + repeated(p, 2);
-            s.fullHouses.push_back(label + " " + std::to_string(n));
-            s.fullHouseChart.push_back({label, static_cast<double>(n), kBoardBar});
-        }
+    listRankPairs(twoPair, 2, true, s.twoPairs, s.twoPairChart);
+    listRankPairs(fullHouse, 3, false, s.fullHouses, s.fullHouseChart);
     return s;
 }
 

@@ -1,31 +1,13 @@
 #include "stats/Replay.h"
 
 #include "cards/CardText.h"
+#include "history/HandHistoryText.h"
 #include "history/TextDecoding.h"
 
-#include <charconv>
 
 namespace tallyhand {
 
 namespace {
-
-std::string_view trimBlanks(std::string_view s)
-{
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
-std::optional<std::int64_t> readInt64(std::string_view text)
-{
-    std::int64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 std::vector<std::string> displayLines(const LineList& lines)
 {
@@ -165,8 +147,8 @@ std::optional<Replay> replayFromClassRow(const GameIndex& index, std::string_vie
     if (gameAt == std::string_view::npos || tourAt == std::string_view::npos)
         return std::nullopt;
     const std::string_view gameText = row.substr(gameAt + 5);
-    const auto game = readInt64(gameText.substr(0, gameText.find(' ')));
-    const auto tour = readInt64(row.substr(tourAt + 8));
+    const auto game = parseInt64(gameText.substr(0, gameText.find(' ')));
+    const auto tour = parseInt64(row.substr(tourAt + 8));
     if (!game || !tour)
         return std::nullopt;
 

@@ -2,11 +2,11 @@
 
 #include "cards/CardText.h"
 #include "cards/NumberFormat.h"
+#include "history/HandHistoryText.h"
 #include "history/HoleCardBundles.h"
 #include "preflop/Sklansky.h"
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 
 namespace tallyhand {
@@ -27,15 +27,6 @@ std::vector<std::string> all(int chipsLeftOutGames)
 } // namespace selection_text
 
 namespace {
-
-std::optional<std::int64_t> readInt64(std::string_view text)
-{
-    std::int64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty())
-        return std::nullopt;
-    return value;
-}
 
 Rgb groupColour(int group, Rgb none)
 {
@@ -69,7 +60,7 @@ bool sameClass(char a1, char a2, char b1, char b2)
 
 std::optional<std::int64_t> tournamentOfRow(std::string_view row)
 {
-    return readInt64(row.substr(0, row.find(' ')));
+    return parseInt64(row.substr(0, row.find(' ')));
 }
 
 std::vector<std::string> gamesOfTournament(const TournamentIndex& tournaments, std::int64_t tour)
@@ -85,7 +76,7 @@ std::vector<std::string> gamesOfTournament(const TournamentIndex& tournaments, s
 
 std::optional<std::int64_t> gameOfRow(std::string_view row)
 {
-    const auto value = readInt64(row);
+    const auto value = parseInt64(row);
     if (!value || std::to_string(*value) != row)
         return std::nullopt;
     return value;
