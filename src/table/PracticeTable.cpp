@@ -138,6 +138,8 @@ void PracticeTable::beginHand()
         seat.dealt = false;
         seat.posted = false;
     }
+    for (int s = 1; s <= kTableSeats; ++s)
+        m_startStacks[static_cast<std::size_t>(s)] = m_seats[static_cast<std::size_t>(s)].stack;
     log({TableEvent::HandStarted, m_dealer});
     for (int s = nextSeat(m_dealer), i = 0; i < kTableSeats; ++i, s = nextSeat(s)) {
         TableSeat& seat = m_seats[static_cast<std::size_t>(s)];

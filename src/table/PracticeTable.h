@@ -106,6 +106,10 @@ public:
     const std::vector<Card>& board() const { return m_board; }
     int actor() const { return m_actor; } // seat whose action is next, 0 between actions
     int winner() const { return m_winner; }
+    int smallBlindSeat() const { return m_sbSeat; }
+    int bigBlindSeat() const { return m_bbSeat; }
+    // Each seat's stack when the current hand began (0 for seats out of the game).
+    const std::array<int, kTableSeats + 1>& handStartStacks() const { return m_startStacks; }
     // Events since the game started; the current hand's start at handStart().
     const std::vector<TableEvent>& events() const { return m_events; }
     std::size_t handStart() const { return m_handStart; }
@@ -162,6 +166,7 @@ private:
     int m_pass = 1, m_cursor = 0, m_last = 0;
     int m_chips = 0;
     int m_raises = 0; // raises in this round
+    std::array<int, kTableSeats + 1> m_startStacks{};
     std::vector<TableEvent> m_events;
     std::size_t m_handStart = 0;
 };

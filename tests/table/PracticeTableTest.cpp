@@ -1,6 +1,9 @@
+#include "table/PracticeHistory.h"
 #include "table/PracticeTable.h"
 
 #include "cards/CardText.h"
+#include "history/GameTableBuilder.h"
+#include "history/HandHistoryText.h"
 
 #include <gtest/gtest.h>
 
@@ -151,4 +154,57 @@ TEST(PracticeTable, UserChoicesDoWhatTheySay)
     EXPECT_EQ(t.seats()[1].bet, level + 50);
     EXPECT_EQ(t.seats()[1].stack, stack - (level + 50 - (level - toCall)));
     EXPECT_EQ(t.level(), level + 50);
+}
+
+// Practice hands written as hand histories import like real ones: every hand
+// the user played, every showdown result.
+TEST(PracticeTable, WrittenHandsImport)
+{
+    const PracticeSession session = practiceSession("Hero", 1765108800);
+    PracticeTable t(patterns(), 11);
+    ASSERT_FALSE(t.start(5, 10));
+    std::string file;
+    int hands = 0, userHands = 0, wonAtShowdown = 0, lostAtShowdown = 0;
+    while (t.handNumber() <= 60 && t.wait() != TableWait::GameOver) {
+        if (t.wait() == TableWait::HandOver) {
+            file += practiceHandText(session, t);
+            ++hands;
+            userHands += t.handStartStacks()[1] > 0;
+            std::array<bool, kTableSeats + 1> shows{}, wins{};
+            for (std::size_t i = t.handStart(); i < t.events().size(); ++i) {
+                const TableEvent& e = t.events()[i];
+                shows[static_cast<std::size_t>(e.seat)] |= e.kind == TableEvent::Shows;
+                wins[static_cast<std::size_t>(e.seat)] |= e.kind == TableEvent::Wins;
+            }
+            for (int s = 1; s <= kTableSeats; ++s) {
+                wonAtShowdown += shows[static_cast<std::size_t>(s)] && wins[static_cast<std::size_t>(s)];
+                lostAtShowdown += shows[static_cast<std::size_t>(s)] && !wins[static_cast<std::size_t>(s)];
+            }
+        }
+        // The user calls small bets and folds to big ones.
+        const bool cheap = t.level() - t.seats()[1].bet <= 10;
+        ASSERT_FALSE(t.step(t.wait() == TableWait::User
+                                ? std::optional<UserChoice>(UserChoice{cheap ? Action::Call : Action::Fold, 0})
+                                : std::nullopt));
+    }
+    GameTableBuilder builder;
+    builder.addFile(practiceFileName(session), splitLines(file), "Hero");
+    EXPECT_TRUE(builder.skipped().empty());
+    const GameTables& tables = builder.tables();
+    EXPECT_EQ(tables.game_records.size(), static_cast<std::size_t>(hands));
+    EXPECT_EQ(tables.summaries.size(), static_cast<std::size_t>(hands));
+    std::size_t dealtToUser = 0;
+    for (const Tcardcount& h : tables.hole_cards)
+        dealtToUser += h.game_refs.size();
+    EXPECT_EQ(dealtToUser, static_cast<std::size_t>(userHands));
+    EXPECT_GT(userHands, 10);
+    int won = 0, lost = 0;
+    for (const Tgame& g : tables.summaries)
+        for (std::string_view line : g.lines) {
+            won += line.find("showed [") != std::string_view::npos && line.find("and won (") != std::string_view::npos;
+            lost += line.find("and lost with") != std::string_view::npos;
+        }
+    EXPECT_EQ(won, wonAtShowdown);
+    EXPECT_EQ(lost, lostAtShowdown);
+    EXPECT_GT(won, 0);
 }
