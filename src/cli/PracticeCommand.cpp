@@ -1,0 +1,162 @@
+// tallyhand-cli table: hands at the practice table, the user's seat taking one
+// fixed action; each hand printed and written as a hand history.
+#include "cards/CardText.h"
+#include "cli/Command.h"
+#include "cli/Json.h"
+#include "history/UserConfig.h"
+#include "table/PracticeHistory.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace tallyhand::cli {
+namespace {
+
+const char* streetName(Street s)
+{
+    static const char* names[] = {"preflop", "flop", "turn", "river"};
+    return names[static_cast<int>(s)];
+}
+
+std::string roleOf(const PracticeTable& t, int seat)
+{
+    if (seat == t.smallBlindSeat())
+        return "small blind";
+    if (seat == t.bigBlindSeat())
+        return "big blind";
+    return seat == t.dealer() ? "button" : "";
+}
+
+// One finished hand as a JSON object.
+std::string handJson(const PracticeTable& t, const PracticeSession& session, const std::array<int, 11>& before)
+{
+    std::ostringstream out;
+    const auto& events = t.events();
+    out << "{\"hand\": " << t.handNumber() << ", \"dealer\": " << events[t.handStart()].seat << ", \"seats\": [";
+    bool first = true;
+    for (int s = 1; s <= kTableSeats; ++s) {
+        if (before[static_cast<std::size_t>(s)] == 0)
+            continue;
+        const TableSeat& seat = t.seats()[static_cast<std::size_t>(s)];
+        out << (first ? "" : ", ") << "{\"seat\": " << s << ", \"name\": " << jsonString(practiceSeatName(session, s))
+            << ", \"cards\": " << jsonString(historyCardText(seat.cards[0]) + " " + historyCardText(seat.cards[1]))
+            << ", \"group\": " << PracticeTable::sklanskyGroup(seat.cards) << ", \"role\": " << jsonString(roleOf(t, s))
+            << ", \"stack_before\": " << before[static_cast<std::size_t>(s)] << ", \"stack_after\": " << seat.stack
+            << "}";
+        first = false;
+    }
+    out << "], \"actions\": [";
+    first = true;
+    std::ostringstream winners;
+    bool firstWinner = true;
+    int pot = 0;
+    for (std::size_t i = t.handStart(); i < events.size(); ++i) {
+        const TableEvent& e = events[i];
+        if (e.kind == TableEvent::Blind || e.kind == TableEvent::Act) {
+            const std::string action = e.kind == TableEvent::Blind ? "Blind" : actionName(e.action);
+            out << (first ? "" : ", ") << "{\"street\": \"" << streetName(e.street) << "\", \"pass\": " << e.pass
+                << ", \"seat\": " << e.seat << ", \"action\": \"" << action << "\", \"chips\": " << e.amount
+                << ", \"all_in\": " << (e.allIn ? "true" : "false") << "}";
+            first = false;
+            pot += e.amount;
+        } else if (e.kind == TableEvent::Wins) {
+            winners << (firstWinner ? "" : ", ") << "{\"seat\": " << e.seat << ", \"chips\": " << e.amount << "}";
+            firstWinner = false;
+        }
+    }
+    std::string board;
+    for (Card c : t.board())
+        board += (board.empty() ? "" : " ") + historyCardText(c);
+    out << "], \"board\": " << jsonString(board) << ", \"pot\": " << pot << ", \"winners\": [" << winners.str() << "]}";
+    return out.str();
+}
+
+int table(const Args& given)
+{
+    Args args = given;
+    const bool json = takeFlag(args, "--json");
+    const bool headsUp = takeFlag(args, "--heads-up");
+    const std::string home = takeOption(args, "--home");
+    const std::string seedText = takeOption(args, "--seed");
+    const std::string handsText = takeOption(args, "--hands");
+    const std::string playerText = takeOption(args, "--player");
+    const Action player = playerText == "fold" ? Action::Fold : playerText == "raise" ? Action::Raise : Action::Call;
+    std::uint64_t seed = 0;
+    int hands = 0;
+    try {
+        seed = std::stoull(seedText);
+        hands = std::stoi(handsText);
+    } catch (const std::exception&) {
+        hands = 0;
+    }
+    if (!args.empty() || home.empty() || hands < 1 ||
+        (!playerText.empty() && playerText != "fold" && playerText != "call" && playerText != "raise")) {
+        std::cerr << "Aufruf: tallyhand-cli table --home ORDNER --seed N --hands K [--heads-up] "
+                     "[--player fold|call|raise] [--json]\n";
+        return 2;
+    }
+    std::ifstream ini(std::filesystem::path(home) / kIniFile, std::ios::binary);
+    std::ostringstream iniText;
+    iniText << ini.rdbuf();
+    const std::string user = userNameFromIni(iniText.str());
+    if (user.empty() || user == kUserNamePlaceholder) {
+        std::cerr << "Kein Username in " << (std::filesystem::path(home) / kIniFile).string() << '\n';
+        return 1;
+    }
+
+    const PatternLists patterns = buildPatternLists();
+    PracticeTable t(patterns, seed);
+    t.start(5, 10, headsUp);
+    // A session of its own, even when another began in the same second.
+    auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
+                       std::chrono::system_clock::now().time_since_epoch()).count();
+    PracticeSession session = practiceSession(user, seconds);
+    while (std::filesystem::exists(std::filesystem::path(home) / "Hands" / practiceFileName(session)))
+        session = practiceSession(user, ++seconds);
+    const auto file = std::filesystem::path(home) / "Hands" / practiceFileName(session);
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream history(file, std::ios::binary | std::ios::app);
+
+    std::vector<std::string> played;
+    std::array<int, 11> before = t.handStartStacks();
+    while (t.wait() != TableWait::GameOver || played.size() < static_cast<std::size_t>(t.handNumber())) {
+        if (t.wait() == TableWait::HandOver || t.wait() == TableWait::GameOver) {
+            history << practiceHandText(session, t);
+            played.push_back(handJson(t, session, before));
+            if (!json)
+                std::cout << "Hand " << t.handNumber() << ":\n" << practiceHandText(session, t);
+            if (t.wait() == TableWait::GameOver || static_cast<int>(played.size()) == hands)
+                break;
+            t.step();
+            before = t.handStartStacks();
+            continue;
+        }
+        if (t.wait() == TableWait::User) {
+            const bool facing = t.level() > t.seats()[1].bet;
+            const Action a = player == Action::Fold && !facing ? Action::Check : player;
+            t.step(UserChoice{a, 0});
+        } else {
+            t.step();
+        }
+    }
+    if (json) {
+        std::cout << "{\"hands\": [";
+        for (std::size_t i = 0; i < played.size(); ++i)
+            std::cout << (i ? ",\n  " : "\n  ") << played[i];
+        std::cout << "],\n \"winner\": " << t.winner() << ", \"file\": " << jsonString(file.string()) << "}\n";
+    } else if (t.winner() != 0) {
+        std::cout << "Gewinner: " << practiceSeatName(session, t.winner()) << '\n';
+    }
+    return 0;
+}
+
+const RegisterCommand registration("table",
+                                   "table --home ORDNER --seed N --hands K [--heads-up] [--player fold|call|raise] "
+                                   "[--json]",
+                                   table);
+
+} // namespace
+} // namespace tallyhand::cli
