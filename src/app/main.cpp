@@ -1,10 +1,12 @@
 #include "app/calculator/CalculatorPanel.h"
 #include "app/calculator/CardEdit.h"
 #include "app/statistics/TournamentSelection.h"
+#include "app/table/TablePanelPage.h"
 #include "app/window/MainWindow.h"
 #include "app/window/StartupSequence.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QListWidget>
@@ -14,6 +16,7 @@
 #include <QTimer>
 
 using tallyhand::app::CalculatorPanel;
+using tallyhand::app::TablePanelPage;
 using tallyhand::app::Tfrm_tallyhand;
 
 namespace {
@@ -27,6 +30,7 @@ void showPage(QWidget* from, const QString& path)
         for (QTabWidget* pages : from->findChildren<QTabWidget*>()) {
             for (int i = 0; i < pages->count() && !found; ++i)
                 if (pages->tabText(i) == caption) {
+                    pages->setTabVisible(i, true);
                     pages->setCurrentIndex(i);
                     from = pages->widget(i);
                     found = true;
@@ -51,11 +55,25 @@ void chooseTournament(Tfrm_tallyhand& window, const QString& tour)
         }
 }
 
+// A practice game started and played for `steps` actions, the user calling.
+void playPractice(Tfrm_tallyhand& window, int steps)
+{
+    TablePanelPage* table = window.tablePanelPage();
+    table->Button74Click();
+    auto* box = window.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    for (int i = 0; i < steps; ++i) {
+        box->setCurrentIndex(2); // Call
+        table->weiterClick();
+    }
+}
+
 void takeScreenshot(Tfrm_tallyhand& window, const QString& file, const QStringList& cards, const QString& page,
-                    const QString& tour)
+                    const QString& tour, int practiceSteps)
 {
     if (!tour.isEmpty())
         chooseTournament(window, tour);
+    if (practiceSteps > 0)
+        playPractice(window, practiceSteps);
     showPage(&window, page);
     CalculatorPanel* calc = window.calculator();
     for (int i = 0; i < cards.size() && i < CalculatorPanel::CardSlotCount; ++i) {
@@ -97,7 +115,10 @@ int main(int argc, char* argv[])
                                   QStringLiteral("CAPTION"));
     QCommandLineOption tourOption(QStringLiteral("tour"), QStringLiteral("Turnier für das Bild (Nummer oder first)"),
                                   QStringLiteral("N"));
-    parser.addOptions({homeOption, shotOption, cardsOption, pageOption, tourOption});
+    QCommandLineOption practiceOption(QStringLiteral("practice"),
+                                      QStringLiteral("Übungstisch für das Bild: so viele Aktionen spielen"),
+                                      QStringLiteral("N"));
+    parser.addOptions({homeOption, shotOption, cardsOption, pageOption, tourOption, practiceOption});
     parser.process(app);
 
     const QString home = parser.isSet(homeOption) ? QDir(parser.value(homeOption)).absolutePath()
@@ -119,8 +140,11 @@ int main(int argc, char* argv[])
         const QStringList cards = parser.value(cardsOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
         const QString page = parser.value(pageOption);
         const QString tour = parser.value(tourOption);
+        const int practice = parser.value(practiceOption).toInt();
         QObject::connect(window.startup(), &tallyhand::app::StartupSequence::finished, &window,
-                         [&window, file, cards, page, tour] { takeScreenshot(window, file, cards, page, tour); });
+                         [&window, file, cards, page, tour, practice] {
+                             takeScreenshot(window, file, cards, page, tour, practice);
+                         });
     }
     return QApplication::exec();
 }

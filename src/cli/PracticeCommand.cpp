@@ -15,7 +15,7 @@
 namespace tallyhand::cli {
 namespace {
 
-const char* streetName(Street s)
+const char* streetName(TableStreet s)
 {
     static const char* names[] = {"preflop", "flop", "turn", "river"};
     return names[static_cast<int>(s)];

@@ -21,13 +21,13 @@ std::string holeText(const TableSeat& seat)
     return "[" + historyCardText(seat.cards[0]) + " " + historyCardText(seat.cards[1]) + "]";
 }
 
-const char* foldText(Street s)
+const char* foldText(TableStreet s)
 {
     switch (s) {
-    case Street::Preflop: return " folded before Flop";
-    case Street::Flop: return " folded on the Flop";
-    case Street::Turn: return " folded on the Turn";
-    case Street::River: return " folded on the River";
+    case TableStreet::Preflop: return " folded before Flop";
+    case TableStreet::Flop: return " folded on the Flop";
+    case TableStreet::Turn: return " folded on the Turn";
+    case TableStreet::River: return " folded on the River";
     }
     return "";
 }
@@ -83,7 +83,7 @@ std::string practiceHandText(const PracticeSession& session, const PracticeTable
 
     std::array<int, kTableSeats + 1> roundBet{}, won{};
     std::array<bool, kTableSeats + 1> shown{};
-    std::array<std::optional<Street>, kTableSeats + 1> foldedOn{};
+    std::array<std::optional<TableStreet>, kTableSeats + 1> foldedOn{};
     std::array<std::string, kTableSeats + 1> description{};
     int level = 0, blinds = 0, total = 0;
     bool showdown = false;

@@ -129,7 +129,7 @@ void PracticeTable::beginHand()
     m_deck = 0;
     m_board.clear();
     m_pot = 0;
-    m_street = Street::Preflop;
+    m_street = TableStreet::Preflop;
     m_pass = 1;
     for (TableSeat& seat : m_seats) {
         seat.folded = seat.out;
@@ -305,7 +305,7 @@ Action PracticeTable::decideAfterFlop(int seat, int& group)
     if (outs.madeCategory == kOnePair && 2 * toCall <= m_pot)
         return Action::Call;
     // A draw is called when it hits more often than the pot odds ask for.
-    const int toCome = m_street == Street::Flop ? 2 : m_street == Street::Turn ? 1 : 0;
+    const int toCome = m_street == TableStreet::Flop ? 2 : m_street == TableStreet::Turn ? 1 : 0;
     const double need = static_cast<double>(toCall) / static_cast<double>(m_pot + toCall);
     return hitChance(outs.totalOuts, unseenCards(hand), toCome) >= need ? Action::Call : Action::Fold;
 }
@@ -315,7 +315,7 @@ void PracticeTable::planFirstPass()
     m_firstPass.clear();
     m_turn = 0;
     m_pass = 1;
-    if (m_street == Street::Preflop) {
+    if (m_street == TableStreet::Preflop) {
         for (int s = nextSeat(m_bbSeat); s != m_sbSeat && s != m_bbSeat; s = nextSeat(s))
             m_firstPass.push_back({s, 0});
         if (m_sbSeat != m_bbSeat) {
@@ -391,7 +391,7 @@ std::optional<std::string> PracticeTable::step(std::optional<UserChoice> choice)
     } else {
         int group = 0;
         Action a;
-        if (m_street != Street::Preflop)
+        if (m_street != TableStreet::Preflop)
             a = decideAfterFlop(seat, group);
         else if (m_pass == 1)
             a = decidePreflop(seat, m_firstPass[m_turn].role, group);
@@ -427,7 +427,7 @@ void PracticeTable::endRound()
     }
     // Betting goes on while two seats still have chips to bet.
     for (;;) {
-        if (m_street == Street::River) {
+        if (m_street == TableStreet::River) {
             showdown();
             finishHand();
             return;
@@ -448,8 +448,8 @@ void PracticeTable::endRound()
 
 void PracticeTable::dealStreet()
 {
-    m_street = m_street == Street::Preflop ? Street::Flop : m_street == Street::Flop ? Street::Turn : Street::River;
-    const int cards = m_street == Street::Flop ? 3 : 1;
+    m_street = m_street == TableStreet::Preflop ? TableStreet::Flop : m_street == TableStreet::Flop ? TableStreet::Turn : TableStreet::River;
+    const int cards = m_street == TableStreet::Flop ? 3 : 1;
     for (int i = 0; i < cards; ++i)
         m_board.push_back(drawCard());
     for (TableSeat& seat : m_seats) {

@@ -24,7 +24,7 @@ inline constexpr int kStartStack = 1500;
 enum class Action { Bet = 0, Check = 1, Call = 2, Raise = 3, Fold = 4 };
 const char* actionName(Action a);
 
-enum class Street { Preflop, Flop, Turn, River };
+enum class TableStreet { Preflop, Flop, Turn, River };
 
 struct TableSeat {
     int stack = kStartStack;
@@ -51,7 +51,7 @@ struct TableEvent {
     Action action;
     int amount;                      // chips put in, or won
     bool allIn;
-    Street street = Street::Preflop;
+    TableStreet street = TableStreet::Preflop;
     int pass = 1;                    // betting pass 1 or 2
     int group = 0;                   // Sklansky group the decision read
     std::string text;                // hand description at the showdown
@@ -102,7 +102,7 @@ public:
     int smallBlind() const { return m_smallBlind; }
     int bigBlind() const { return m_bigBlind; }
     bool headsUp() const { return m_headsUp; }
-    Street street() const { return m_street; }
+    TableStreet street() const { return m_street; }
     const std::vector<Card>& board() const { return m_board; }
     int actor() const { return m_actor; } // seat whose action is next, 0 between actions
     int winner() const { return m_winner; }
@@ -157,7 +157,7 @@ private:
     int m_dealer = 1, m_hand = 0, m_pot = 0, m_level = 0, m_raise = 0;
     int m_smallBlind = 5, m_bigBlind = 10, m_sbSeat = 0, m_bbSeat = 0;
     bool m_headsUp = false;
-    Street m_street = Street::Preflop;
+    TableStreet m_street = TableStreet::Preflop;
     TableWait m_wait = TableWait::GameOver;
     int m_actor = 0, m_winner = 0;
     // Betting: the first pass is a fixed order; the second visits seats behind the level.

@@ -115,7 +115,7 @@ TEST(PracticeTable, ChipsCardsAndBlindsOverManyGames)
                 allInBlinds += e.allIn;
                 if (smallBlind == 0)
                     smallBlind = e.seat;
-            } else if (e.kind == TableEvent::Act && e.street == Street::Preflop) {
+            } else if (e.kind == TableEvent::Act && e.street == TableStreet::Preflop) {
                 if (e.seat == smallBlind && !sbActed && !raised && e.action == Action::Raise && !e.allIn) {
                     EXPECT_EQ(e.amount, 15);
                     ++sbRaises;

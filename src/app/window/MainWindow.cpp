@@ -20,7 +20,13 @@
 #include "app/table/TablePanelPage.h"
 #include "app/calculator/TableStore.h"
 
+#include "app/calculator/CardEdit.h"
+#include "app/statistics/ChipChartPanel.h"
+
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QLabel>
 #include <QMessageBox>
 #include <QShowEvent>
@@ -91,6 +97,7 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
     connect(m_rebuild, &RebuildPage::rebuildClicked, m_startup, &StartupSequence::rebuild);
 
     connect(m_calculator, &CalculatorPanel::statusMessage, this, &Tfrm_tallyhand::showStatus);
+    wirePracticeTable();
     connect(m_calculator, &CalculatorPanel::betterHandsListed, m_developer, &DeveloperPage::showLines);
     for (CardButtonPanel* panel : {m_cards->cardPanel(), m_simulate->cardPanel()})
         connect(panel, &CardButtonPanel::cardClicked, m_calculator, &CalculatorPanel::Button19Click);
@@ -109,6 +116,42 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
             [this](bool busy) { m_developer->setTableButtonsEnabled(!busy); });
 
     resize(926, 667);
+}
+
+void Tfrm_tallyhand::wirePracticeTable()
+{
+    m_tablePanel->setTableStore(m_store);
+    m_tablePanel->setHistory(handsDir(), [this] { return m_statistics->chipChart()->player()->text(); });
+    connect(m_tablePanel, &TablePanelPage::statusMessage, this, &Tfrm_tallyhand::showStatus);
+    auto* pot = findChild<QLineEdit*>(QStringLiteral("inp_pot"));
+    connect(m_tablePanel, &TablePanelPage::potChanged, pot, &QLineEdit::setText);
+    // The calculator follows the user's own cards at the practice table.
+    connect(m_tablePanel, &TablePanelPage::userCardsChanged, this, [this, pot](const QStringList& cards) {
+        if (!m_calculator->calculationReady())
+            return;
+        const QString potText = pot->text();
+        m_calculator->Button20Click();
+        for (int i = 0; i < cards.size() && i < CalculatorPanel::CardSlotCount; ++i)
+            m_calculator->cardEdit(i)->setText(cards[i]);
+        pot->setText(potText);
+        if (!cards.value(0).isEmpty())
+            m_calculator->hole2Exit();
+    });
+
+    // The start-up hides the practice table; the menu brings it back.
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+    QAction* show = view->addAction(QStringLiteral("Übungstisch"));
+    show->setObjectName(QStringLiteral("act_practice_table"));
+    show->setCheckable(true);
+    connect(show, &QAction::toggled, this, [this](bool on) {
+        const int page = m_pages->indexOf(m_tablePanel);
+        m_pages->setTabVisible(page, on);
+        if (on)
+            m_pages->setCurrentIndex(page);
+    });
+    connect(m_pages, &QTabWidget::currentChanged, show, [this, show] {
+        show->setChecked(m_pages->isTabVisible(m_pages->indexOf(m_tablePanel)));
+    });
 }
 
 Tfrm_tallyhand::~Tfrm_tallyhand()

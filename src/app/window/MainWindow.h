@@ -68,6 +68,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void wirePracticeTable();
+
+
+private:
     QString m_homeDir;
     TableStore* m_store = nullptr;
     BackgroundJobs* m_jobs = nullptr;

@@ -1,0 +1,90 @@
+// The practice table driven in the window: the page is shown from the menu,
+// "Start" deals, "play" performs one action per click, a whole hand is
+// played and written as a hand history.
+#include "AppTestSupport.h"
+
+#include "app/table/TablePanelPage.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+using namespace tallyhand;
+using namespace tallyhand::app;
+using namespace tallyhand::app::testing;
+
+class PracticeTableWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aWholeHandThroughTheWindow();
+};
+
+void PracticeTableWindowTest::aWholeHandThroughTheWindow()
+{
+    QTemporaryDir home;
+    QVERIFY(writeIniFile(home.path()));
+    Tfrm_tallyhand window(home.path());
+    window.show();
+    QVERIFY(waitForStartup(window));
+    QTabWidget* pages = window.pageControl();
+    const int page = pages->indexOf(window.tablePanelPage());
+    QVERIFY(!pages->isTabVisible(page));
+    window.findChild<QAction*>(QStringLiteral("act_practice_table"))->trigger();
+    QVERIFY(pages->isTabVisible(page));
+    QCOMPARE(pages->currentIndex(), page);
+
+    // Blinds that are no whole numbers start nothing.
+    field(window, QStringLiteral("ed_smallblind"))->setText(QStringLiteral("fünf"));
+    field<QPushButton>(window, QStringLiteral("Button74"))->click();
+    QVERIFY(window.statusText().contains(QStringLiteral("ganze Zahlen")));
+    QVERIFY(field(window, QStringLiteral("ed_hand"))->text().isEmpty());
+    field(window, QStringLiteral("ed_smallblind"))->setText(QStringLiteral("5"));
+
+    field<QPushButton>(window, QStringLiteral("Button74"))->click();
+    QCOMPARE(field(window, QStringLiteral("ed_hand"))->text(), QStringLiteral("1"));
+    QCOMPARE(field(window, QStringLiteral("ed_pot"))->text(), QStringLiteral("15"));
+    QCOMPARE(field(window, QStringLiteral("inp_pot"))->text(), QStringLiteral("15")); // ed_potChange
+    QVERIFY(!field(window, QStringLiteral("Edit52"))->text().isEmpty());
+    QCOMPARE(field(window, QStringLiteral("hole1"))->text(), field(window, QStringLiteral("Edit52"))->text());
+
+    // Play the hand out, calling whenever it is the user's turn.
+    const auto chips = [&] {
+        int total = field(window, QStringLiteral("ed_pot"))->text().toInt();
+        for (int e = 87; e <= 96; ++e)
+            total += field(window, QStringLiteral("Edit%1").arg(e))->text().toInt();
+        return total;
+    };
+    auto* play = field<QPushButton>(window, QStringLiteral("weiter"));
+    auto* box = field<QComboBox>(window, QStringLiteral("ComboBox1"));
+    int clicks = 0;
+    while (field(window, QStringLiteral("ed_hand"))->text() == QLatin1String("1") && clicks < 500) {
+        if (window.tablePanelPage()->table()->wait() == TableWait::User)
+            box->setCurrentIndex(static_cast<int>(Action::Call));
+        play->click();
+        ++clicks;
+        if (window.tablePanelPage()->table()->wait() != TableWait::HandOver)
+            QCOMPARE(chips(), 15000);
+    }
+    QCOMPARE(field(window, QStringLiteral("ed_hand"))->text(), QStringLiteral("2"));
+    QVERIFY(clicks > 3);
+
+    // The finished hand is in the Hands folder, in the format the import reads.
+    const QStringList files = QDir(home.filePath(QStringLiteral("Hands"))).entryList(QDir::Files);
+    QCOMPARE(files.size(), 1);
+    QFile history(home.filePath(QStringLiteral("Hands/")) + files.first());
+    QVERIFY(history.open(QIODevice::ReadOnly));
+    const QByteArray text = history.readAll();
+    QVERIFY(text.startsWith("PokerStars Game #"));
+    QVERIFY(text.contains("Dealt to Hero ["));
+    QVERIFY(text.contains("*** SUMMARY ***"));
+
+    // "Start" during a game begins a fresh one.
+    field<QPushButton>(window, QStringLiteral("Button74"))->click();
+    QCOMPARE(field(window, QStringLiteral("ed_hand"))->text(), QStringLiteral("1"));
+    QCOMPARE(chips(), 15000);
+}
+
+QTEST_MAIN(PracticeTableWindowTest)
+#include "PracticeTableWindowTest.moc"
