@@ -113,6 +113,10 @@ TEST(PracticeTable, ChipsCardsAndBlindsOverManyGames)
                 raised = sbActed = false;
             } else if (e.kind == TableEvent::Blind) {
                 allInBlinds += e.allIn;
+                if (e.allIn) // a stack no larger than the blind goes in whole
+                    EXPECT_LE(e.amount, smallBlind == 0 ? 5 : 10);
+                else
+                    EXPECT_EQ(e.amount, smallBlind == 0 ? 5 : 10);
                 if (smallBlind == 0)
                     smallBlind = e.seat;
             } else if (e.kind == TableEvent::Act && e.street == TableStreet::Preflop) {
