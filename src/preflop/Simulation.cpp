@@ -268,12 +268,12 @@ void enumerateBySuitPatterns(const RunContext& ctx, const SimulationSetup& setup
         return false;
     };
     std::array<int, 4> dealt{};
-    constexpr std::uint64_t kTakeBack = ~std::uint64_t{0}; // -1 modulo 2^64
     // Boards are decided a batch at a time, so that many table lookups are in flight together.
     constexpr std::size_t kBatch = 64;
     std::array<EvalHand, kBatch> batch;
     std::array<std::array<HandValue, Players>, kBatch> plain;
     std::size_t queued = 0;
+    std::uint64_t weight = 1; // boards the current suit split stands for
     const auto decide = [&] {
         for (std::size_t b = 0; b < queued; ++b)
             plain[b] = ctx.scorer.valuesWithoutFlush<Players>(static_cast<std::uint32_t>(batch[b].key));
@@ -281,11 +281,35 @@ void enumerateBySuitPatterns(const RunContext& ctx, const SimulationSetup& setup
             const auto real = ctx.scorer.withFlushes<Players>(batch[b], plain[b]);
             // Counted right in step 1 unless somebody does hold a flush.
             if (real != plain[b]) {
-                DealScorer::count<Players>(real, 1, counts);
-                DealScorer::count<Players>(plain[b], kTakeBack, counts);
+                DealScorer::count<Players>(real, weight, counts);
+                DealScorer::count<Players>(plain[b], ~weight + 1, counts); // minus weight, modulo 2^64
             }
         }
         queued = 0;
+    };
+    // Suits that no known card uses are interchangeable: of the splits that
+    // differ only by how their counts sit on those suits, one is dealt, with
+    // the weight of them all.
+    std::vector<std::size_t> unused;
+    for (std::size_t s = 0; s < 4; ++s)
+        if (fixedOfSuit[s] == 0 && mostHole[s] == 0)
+            unused.push_back(s);
+    const auto splitWeight = [&]() -> std::uint64_t {
+        for (std::size_t i = 1; i < unused.size(); ++i)
+            if (dealt[unused[i]] > dealt[unused[i - 1]])
+                return 0; // not the canonical order
+        std::uint64_t w = 1;
+        for (std::size_t i = 2; i <= unused.size(); ++i)
+            w *= i;
+        for (std::size_t i = 0; i < unused.size();) {
+            std::size_t j = i;
+            while (j < unused.size() && dealt[unused[j]] == dealt[unused[i]])
+                ++j;
+            for (std::size_t k = 2; k <= j - i; ++k)
+                w /= k;
+            i = j;
+        }
+        return w;
     };
     const auto bySuits = [&](auto& self, std::size_t suit, std::size_t from, int left, const EvalHand& board) -> void {
         if (left == 0) {
@@ -305,8 +329,14 @@ void enumerateBySuitPatterns(const RunContext& ctx, const SimulationSetup& setup
     const auto splits = [&](auto& self, std::size_t suit, int left) -> void {
         if (suit == 3) {
             dealt[3] = left;
-            if (left <= static_cast<int>(bySuit[3].size()) && flushPossible(dealt))
-                bySuits(bySuits, 0, 0, dealt[0], ctx.fixedBoard);
+            if (left > static_cast<int>(bySuit[3].size()) || !flushPossible(dealt))
+                return;
+            const std::uint64_t w = splitWeight();
+            if (w == 0)
+                return;
+            decide(); // boards queued under another weight
+            weight = w;
+            bySuits(bySuits, 0, 0, dealt[0], ctx.fixedBoard);
             return;
         }
         for (int k = 0; k <= std::min(left, static_cast<int>(bySuit[suit].size())); ++k) {
