@@ -177,32 +177,30 @@ void PracticeTable::post(int seat, int blind)
     log({TableEvent::Blind, seat, Action::Bet, paid, s.allIn});
 }
 
-void PracticeTable::call(int seat)
+// The seat brings its bet up by `diff`, or goes all in when its stack would
+// fall below 1.
+void PracticeTable::putIn(int seat, int diff)
 {
     TableSeat& s = m_seats[static_cast<std::size_t>(seat)];
-    const int diff = std::max(0, m_level - s.bet);
     const int paid = s.stack - diff < 1 ? s.stack : diff;
     s.stack -= paid;
     s.bet += paid;
     s.committed += paid;
     s.posted = true;
     s.allIn = s.stack == 0;
-    s.box = Action::Call;
     m_pot += paid;
+}
+
+void PracticeTable::call(int seat)
+{
+    putIn(seat, std::max(0, m_level - m_seats[static_cast<std::size_t>(seat)].bet));
+    m_seats[static_cast<std::size_t>(seat)].box = Action::Call;
 }
 
 void PracticeTable::raise(int seat, int by)
 {
-    TableSeat& s = m_seats[static_cast<std::size_t>(seat)];
-    const int diff = m_level + by - s.bet;
-    const int paid = s.stack - diff < 1 ? s.stack : diff;
-    s.stack -= paid;
-    s.bet += paid;
-    s.committed += paid;
-    s.posted = true;
-    s.allIn = s.stack == 0;
-    s.box = Action::Raise;
-    m_pot += paid;
+    putIn(seat, m_level + by - m_seats[static_cast<std::size_t>(seat)].bet);
+    m_seats[static_cast<std::size_t>(seat)].box = Action::Raise;
     // Even a short all-in raises the level by the raise size.
     m_level += by;
     m_raise = std::max(m_raise, by);

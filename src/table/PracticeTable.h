@@ -128,6 +128,7 @@ private:
     void beginHand();
     Card drawCard();
     void post(int seat, int blind);
+    void putIn(int seat, int diff);
     void call(int seat);
     void raise(int seat, int by);
     void fold(int seat);
