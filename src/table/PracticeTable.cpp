@@ -166,15 +166,10 @@ void PracticeTable::beginHand()
 
 void PracticeTable::post(int seat, int blind)
 {
-    TableSeat& s = m_seats[static_cast<std::size_t>(seat)];
-    const int paid = s.stack - blind > 0 ? blind : s.stack;
-    s.stack -= paid;
-    s.bet += paid;
-    s.committed += paid;
-    s.posted = true;
-    s.allIn = s.stack == 0;
-    m_pot += paid;
-    log({TableEvent::Blind, seat, Action::Bet, paid, s.allIn});
+    const TableSeat& s = m_seats[static_cast<std::size_t>(seat)];
+    const int before = s.committed;
+    putIn(seat, blind);
+    log({TableEvent::Blind, seat, Action::Bet, s.committed - before, s.allIn});
 }
 
 // The seat brings its bet up by `diff`, or goes all in when its stack would
