@@ -234,6 +234,7 @@ void SimulationPagesTest::noSecondRunWhileOneIsGoing()
 {
     fillShowdownRows({QStringLiteral("Anna [Ah Kd]"), QStringLiteral("Bert [9c 9d]"), QStringLiteral("Cleo [5s 6s]")});
     w<QLineEdit>("Edit98")->setText(QStringLiteral("30000000"));
+    w<QCheckBox>("cb_exakt")->setChecked(false);
     QSignalSpy done(showdown()->simulation(), &SimulationFrontEnd::finished);
     w<QPushButton>("Button89")->click();
     QVERIFY(showdown()->simulation()->running());

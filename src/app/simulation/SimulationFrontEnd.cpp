@@ -86,7 +86,7 @@ bool SimulationFrontEnd::start(const std::vector<std::string>& rows, const std::
     ++g_running;
     m_stop->store(false);
     emit started();
-    report(options.exact ? QStringLiteral("Simulation: alle %1 Boards werden ausgewertet ...").arg(total)
+    report(options.exact ? QStringLiteral("Simulation: alle %1 Boards werden exakt ausgewertet ...").arg(total)
                          : QStringLiteral("Simulation: %1 Deals werden ausgeteilt ...").arg(total));
     auto stop = m_stop;
     const SimulationSetup setup = request.setup;
