@@ -70,7 +70,6 @@ std::optional<std::string> PracticeTable::start(int smallBlind, int bigBlind, bo
     m_pot = 0;
     m_winner = 0;
     m_events.clear();
-    m_chips = chipsInPlay();
     beginHand();
     return std::nullopt;
 }
@@ -141,10 +140,8 @@ void PracticeTable::beginHand()
     for (int s = 1; s <= kTableSeats; ++s)
         m_startStacks[static_cast<std::size_t>(s)] = m_seats[static_cast<std::size_t>(s)].stack;
     log({TableEvent::HandStarted, m_dealer});
-    for (int s = nextSeat(m_dealer), i = 0; i < kTableSeats; ++i, s = nextSeat(s)) {
+    for (int s : seatsFromDealersLeft()) {
         TableSeat& seat = m_seats[static_cast<std::size_t>(s)];
-        if (seat.dealt)
-            break;
         seat.cards = {drawCard(), drawCard()};
         seat.dealt = true;
         log({TableEvent::Dealt, s});
@@ -317,11 +314,8 @@ void PracticeTable::planFirstPass()
         }
         return;
     }
-    for (int s = nextSeat(m_dealer), i = 0; i < kTableSeats; ++i, s = nextSeat(s)) {
-        if (std::any_of(m_firstPass.begin(), m_firstPass.end(), [&](const Turn& t) { return t.seat == s; }))
-            break;
+    for (int s : seatsFromDealersLeft())
         m_firstPass.push_back({s, 0});
-    }
 }
 
 bool PracticeTable::nextActor()
@@ -411,10 +405,7 @@ void PracticeTable::endRound()
 {
     m_actor = 0;
     if (activeSeats() <= 1) {
-        std::vector<int> order;
-        for (int s = nextSeat(m_dealer), i = 0; i < kTableSeats; ++i, s = nextSeat(s))
-            order.push_back(s);
-        award(order);
+        award({}); // everybody else folded: no cards decide
         finishHand();
         return;
     }
@@ -456,45 +447,39 @@ void PracticeTable::dealStreet()
     log({TableEvent::Board, 0});
 }
 
+std::vector<int> PracticeTable::seatsFromDealersLeft() const
+{
+    std::vector<int> seats;
+    for (int s = nextSeat(m_dealer); seats.empty() || s != seats.front(); s = nextSeat(s))
+        seats.push_back(s);
+    return seats;
+}
+
 void PracticeTable::showdown()
 {
-    std::vector<int> order;
-    for (int s = nextSeat(m_dealer), i = 0; i < kTableSeats; ++i, s = nextSeat(s)) {
-        if (std::find(order.begin(), order.end(), s) != order.end())
-            break;
-        order.push_back(s);
-    }
-    for (int s : order) {
+    std::array<std::uint32_t, kTableSeats + 1> values{};
+    for (int s : seatsFromDealersLeft()) {
         const TableSeat& seat = m_seats[static_cast<std::size_t>(s)];
         if (seat.folded)
             continue;
         std::vector<Card> cards(m_board);
         cards.push_back(seat.cards[0]);
         cards.push_back(seat.cards[1]);
+        const ShowdownHand hand = evaluateShowdown(cards);
+        values[static_cast<std::size_t>(s)] = hand.value;
         TableEvent e{TableEvent::Shows, s};
-        e.text = evaluateShowdown(cards).description;
+        e.text = hand.description;
         log(std::move(e));
     }
-    award(order);
+    award(values);
 }
 
-// Side pots by what each seat put in; equal hands share, odd chips go by seat
-// order from the dealer's left.
-void PracticeTable::award(const std::vector<int>& order)
+// Side pots by what each seat put in; the best `values` among the seats still
+// in share each, odd chips go by seat order from the dealer's left.
+void PracticeTable::award(const std::array<std::uint32_t, kTableSeats + 1>& values)
 {
-    std::vector<int> seats;
-    for (int s : order)
-        if (std::find(seats.begin(), seats.end(), s) == seats.end())
-            seats.push_back(s);
-    const auto valueOf = [&](int s) -> std::uint32_t {
-        const TableSeat& seat = m_seats[static_cast<std::size_t>(s)];
-        if (m_board.size() < 5)
-            return 0; // everybody else folded: no cards decide
-        std::vector<Card> cards(m_board);
-        cards.push_back(seat.cards[0]);
-        cards.push_back(seat.cards[1]);
-        return evaluateShowdown(cards).value;
-    };
+    const std::vector<int> seats = seatsFromDealersLeft();
+    const auto valueOf = [&](int s) { return values[static_cast<std::size_t>(s)]; };
     std::vector<int> levels;
     for (int s : seats)
         if (m_seats[static_cast<std::size_t>(s)].committed > 0)

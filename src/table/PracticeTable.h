@@ -146,7 +146,9 @@ private:
     void endRound();
     void dealStreet();
     void showdown();
-    void award(const std::vector<int>& eligibleOrder);
+    void award(const std::array<std::uint32_t, kTableSeats + 1>& values);
+    // The seats in the game once each, from the dealer's left round to the dealer.
+    std::vector<int> seatsFromDealersLeft() const;
     void finishHand();
     void log(TableEvent e);
 
@@ -165,7 +167,6 @@ private:
     std::vector<Turn> m_firstPass;
     std::size_t m_turn = 0;
     int m_pass = 1, m_cursor = 0, m_last = 0;
-    int m_chips = 0;
     int m_raises = 0; // raises in this round
     std::array<int, kTableSeats + 1> m_startStacks{};
     std::vector<TableEvent> m_events;
