@@ -33,11 +33,6 @@ public:
             m_holeKey[p] = hole.key - EvalHand::kEmptyKey;
             m_holeRankKey[p] = static_cast<std::uint32_t>(hole.key);
             m_holeMask[p] = hole.mask;
-            std::array<int, 4> own{};
-            ++own[static_cast<std::size_t>(suitOf(setup.hands[p][0]) - 1)];
-            ++own[static_cast<std::size_t>(suitOf(setup.hands[p][1]) - 1)];
-            for (std::size_t s = 0; s < 4; ++s)
-                m_mostOfSuit[s] = std::max(m_mostOfSuit[s], own[s]);
         }
     }
 
@@ -95,15 +90,12 @@ public:
         }
     }
 
-    // Per suit, the most hole cards of it that one player holds.
-    const std::array<int, 4>& mostHoleCardsOfSuit() const { return m_mostOfSuit; }
 
 private:
     const HandEvaluator& m_evaluator;
     int m_players;
     std::array<std::uint64_t, kMaxSimulationPlayers> m_holeKey{};
     std::array<std::uint32_t, kMaxSimulationPlayers> m_holeRankKey{};
-    std::array<int, 4> m_mostOfSuit{};
     std::array<std::uint64_t, kMaxSimulationPlayers> m_holeMask{};
 };
 
@@ -217,6 +209,37 @@ void dealRandomChunk(const RunContext& ctx, std::uint64_t chunk, std::uint64_t d
     }
 }
 
+// Per suit: the cards left to deal, the fixed board cards, and the most hole
+// cards of it that one player holds.
+struct SuitCounts {
+    std::array<int, 4> left{13, 13, 13, 13}, fixed{}, mostHole{};
+
+    explicit SuitCounts(const SimulationSetup& setup)
+    {
+        for (const auto& hand : setup.hands) {
+            std::array<int, 4> own{};
+            for (Card c : hand) {
+                ++own[static_cast<std::size_t>(suitOf(c) - 1)];
+                --left[static_cast<std::size_t>(suitOf(c) - 1)];
+            }
+            for (std::size_t s = 0; s < 4; ++s)
+                mostHole[s] = std::max(mostHole[s], own[s]);
+        }
+        for (Card c : setup.board) {
+            ++fixed[static_cast<std::size_t>(suitOf(c) - 1)];
+            --left[static_cast<std::size_t>(suitOf(c) - 1)];
+        }
+    }
+    // Whether a board adding `dealt` cards of each suit can give somebody a flush.
+    bool flushPossible(const std::array<int, 4>& dealt) const
+    {
+        for (std::size_t s = 0; s < 4; ++s)
+            if (fixed[s] + dealt[s] + mostHole[s] >= 5)
+                return true;
+        return false;
+    }
+};
+
 // The exact count of every board without dealing most of them. Whether anyone
 // holds a flush decides whether suits matter at all:
 //  1. every multiset of board ranks is counted once, weighted by the number
@@ -237,10 +260,7 @@ void enumerateBySuitPatterns(const RunContext& ctx, const SimulationSetup& setup
         bySuit[static_cast<std::size_t>(suitOf(c) - 1)].push_back(c);
     }
     const auto fixedRankKey = static_cast<std::uint32_t>(ctx.fixedBoard.key);
-    std::array<int, 4> fixedOfSuit{};
-    for (Card c : setup.board)
-        ++fixedOfSuit[static_cast<std::size_t>(suitOf(c) - 1)];
-    const std::array<int, 4>& mostHole = ctx.scorer.mostHoleCardsOfSuit();
+    const SuitCounts suits(setup);
 
     // 1. Rank multisets of the missing cards.
     const auto choose = [](int n, int k) { return binomial(n, k); };
@@ -261,12 +281,6 @@ void enumerateBySuitPatterns(const RunContext& ctx, const SimulationSetup& setup
     byRanks(byRanks, 0, Missing, 0, 1);
 
     // 2. Boards, by how many cards of each suit they add, where a flush is possible.
-    const auto flushPossible = [&](const std::array<int, 4>& dealt) {
-        for (std::size_t s = 0; s < 4; ++s)
-            if (fixedOfSuit[s] + dealt[s] + mostHole[s] >= 5)
-                return true;
-        return false;
-    };
     std::array<int, 4> dealt{};
     // Boards are decided a batch at a time, so that many table lookups are in flight together.
     constexpr std::size_t kBatch = 64;
@@ -292,7 +306,7 @@ void enumerateBySuitPatterns(const RunContext& ctx, const SimulationSetup& setup
     // the weight of them all.
     std::vector<std::size_t> unused;
     for (std::size_t s = 0; s < 4; ++s)
-        if (fixedOfSuit[s] == 0 && mostHole[s] == 0)
+        if (suits.fixed[s] == 0 && suits.mostHole[s] == 0)
             unused.push_back(s);
     const auto splitWeight = [&]() -> std::uint64_t {
         for (std::size_t i = 1; i < unused.size(); ++i)
@@ -329,7 +343,7 @@ void enumerateBySuitPatterns(const RunContext& ctx, const SimulationSetup& setup
     const auto splits = [&](auto& self, std::size_t suit, int left) -> void {
         if (suit == 3) {
             dealt[3] = left;
-            if (left > static_cast<int>(bySuit[3].size()) || !flushPossible(dealt))
+            if (left > suits.left[3] || !suits.flushPossible(dealt))
                 return;
             const std::uint64_t w = splitWeight();
             if (w == 0)
@@ -339,7 +353,7 @@ void enumerateBySuitPatterns(const RunContext& ctx, const SimulationSetup& setup
             bySuits(bySuits, 0, 0, dealt[0], ctx.fixedBoard);
             return;
         }
-        for (int k = 0; k <= std::min(left, static_cast<int>(bySuit[suit].size())); ++k) {
+        for (int k = 0; k <= std::min(left, suits.left[suit]); ++k) {
             dealt[suit] = k;
             self(self, suit + 1, left - k);
         }
@@ -358,36 +372,22 @@ std::uint64_t exactBoardCount(const SimulationSetup& setup)
 
 bool exactIsQuick(const SimulationSetup& setup)
 {
-    const CardMask used = usedCards(setup);
+    usedCards(setup); // rejects a setup that is no deal
     const int missing = 5 - static_cast<int>(setup.board.size());
     // The work is the rank multisets plus the boards where a flush is
     // possible, each decided for every player.
-    std::array<int, 4> left{13, 13, 13, 13}, fixed{}, mostHole{};
-    for (Card c = 0; c < kCardCount; ++c)
-        if (contains(used, c))
-            --left[static_cast<std::size_t>(suitOf(c) - 1)];
-    for (Card c : setup.board)
-        ++fixed[static_cast<std::size_t>(suitOf(c) - 1)];
-    for (const auto& hand : setup.hands) {
-        std::array<int, 4> own{};
-        ++own[static_cast<std::size_t>(suitOf(hand[0]) - 1)];
-        ++own[static_cast<std::size_t>(suitOf(hand[1]) - 1)];
-        for (std::size_t s = 0; s < 4; ++s)
-            mostHole[s] = std::max(mostHole[s], own[s]);
-    }
+    const SuitCounts suits(setup);
     std::uint64_t flushBoards = 0;
     for (int a = 0; a <= missing; ++a)
         for (int b = 0; a + b <= missing; ++b)
             for (int c = 0; a + b + c <= missing; ++c) {
                 const std::array<int, 4> dealt{a, b, c, missing - a - b - c};
-                bool possible = false;
+                if (!suits.flushPossible(dealt))
+                    continue;
                 std::uint64_t boards = 1;
-                for (std::size_t s = 0; s < 4; ++s) {
-                    possible = possible || fixed[s] + dealt[s] + mostHole[s] >= 5;
-                    boards *= binomial(left[s], dealt[s]);
-                }
-                if (possible)
-                    flushBoards += boards;
+                for (std::size_t s = 0; s < 4; ++s)
+                    boards *= binomial(suits.left[s], dealt[s]);
+                flushBoards += boards;
             }
     constexpr std::uint64_t kRankMultisets = 6175; // at most, five board cards
     constexpr std::uint64_t kQuickWork = 4000000;  // player decisions in about 50 ms on this kind of machine
