@@ -4,28 +4,35 @@
 #include "history/UserConfig.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 namespace tallyhand::cli {
+
+std::optional<std::string> configuredUser(const std::string& dir)
+{
+    const std::filesystem::path ini = std::filesystem::path(dir) / kIniFile;
+    std::string user;
+    try {
+        user = userNameFromIni(readWholeFile(ini));
+    } catch (const DatabaseError&) {
+        std::cerr << "Keine " << kIniFile << " in " << dir << '\n';
+        return std::nullopt;
+    }
+    if (user.empty() || user == kUserNamePlaceholder) {
+        std::cerr << "Kein Username in " << ini.string() << '\n';
+        return std::nullopt;
+    }
+    return user;
+}
 
 std::unique_ptr<LoadedHome> loadHome(const std::string& dir)
 {
     const std::filesystem::path home(dir);
-    std::ifstream ini(home / kIniFile, std::ios::binary);
-    if (!ini) {
-        std::cerr << "Keine " + std::string(kIniFile) + " in " + dir << '\n';
+    auto user = configuredUser(dir);
+    if (!user)
         return nullptr;
-    }
-    std::ostringstream text;
-    text << ini.rdbuf();
     auto loaded = std::make_unique<LoadedHome>();
-    loaded->userName = userNameFromIni(text.str());
-    if (loaded->userName.empty() || loaded->userName == kUserNamePlaceholder) {
-        std::cerr << "Kein Username in " + (home / kIniFile).string() << '\n';
-        return nullptr;
-    }
+    loaded->userName = std::move(*user);
     SilentStartupView view;
     DatabaseStartup startup(HomeFolders{home}, view);
     try {

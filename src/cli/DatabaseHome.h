@@ -17,6 +17,10 @@ struct LoadedHome {
     GameIndex index; // over db.tables
 };
 
+// The user name of DIR/Tallyhand.ini; nullopt, with the reason on standard
+// error, when there is none.
+std::optional<std::string> configuredUser(const std::string& dir);
+
 // Reads the user name from "Tallyhand.ini" and the database from DIR/data;
 // nullptr, with the reason on standard error, when either is missing or unreadable.
 std::unique_ptr<LoadedHome> loadHome(const std::string& dir);

@@ -2,8 +2,8 @@
 // fixed action; each hand printed and written as a hand history.
 #include "cards/CardText.h"
 #include "cli/Command.h"
+#include "cli/DatabaseHome.h"
 #include "cli/Json.h"
-#include "history/UserConfig.h"
 #include "table/PracticeHistory.h"
 
 #include <chrono>
@@ -98,14 +98,10 @@ int table(const Args& given)
                      "[--player fold|call|raise] [--json]\n";
         return 2;
     }
-    std::ifstream ini(std::filesystem::path(home) / kIniFile, std::ios::binary);
-    std::ostringstream iniText;
-    iniText << ini.rdbuf();
-    const std::string user = userNameFromIni(iniText.str());
-    if (user.empty() || user == kUserNamePlaceholder) {
-        std::cerr << "Kein Username in " << (std::filesystem::path(home) / kIniFile).string() << '\n';
+    const auto configured = configuredUser(home);
+    if (!configured)
         return 1;
-    }
+    const std::string& user = *configured;
 
     const PatternLists patterns = buildPatternLists();
     PracticeTable t(patterns, seed);

@@ -3,6 +3,7 @@
 #include "cli/Command.h"
 #include "cli/DatabaseHome.h"
 #include "cli/Report.h"
+#include "history/HoleCardBundles.h"
 #include "stats/Replay.h"
 #include "stats/TournamentStats.h"
 
@@ -17,8 +18,7 @@ std::optional<std::string> classRowOf(const LoadedHome& home, std::int64_t game,
     for (const Tcardcount& cards : home.db.tables.hole_cards)
         for (const Tgame& g : cards.game_refs)
             if (g.game_no == game && g.tour_no == tour)
-                return cards.card1 + " " + cards.card2 + " game#" + std::to_string(game) + " tourney#" +
-                       std::to_string(tour);
+                return classGameRow(cards, g);
     return std::nullopt;
 }
 

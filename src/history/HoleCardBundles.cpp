@@ -88,6 +88,12 @@ std::vector<std::string> listBundlesByRank(const ACardcount& bundles)
     return rows;
 }
 
+std::string classGameRow(const Tcardcount& cards, const Tgame& game)
+{
+    return cards.card1 + ' ' + cards.card2 + " game#" + std::to_string(game.game_no) + " tourney#" +
+           std::to_string(game.tour_no);
+}
+
 ClassGames gamesOfClass(const ACardcount& holeCards, const std::string& classRow)
 {
     ClassGames result;
@@ -102,8 +108,7 @@ ClassGames gamesOfClass(const ACardcount& holeCards, const std::string& classRow
         if (!(((a == r1 && b == r2) || (a == r2 && b == r1)) && entry.suited == suited))
             continue;
         for (const Tgame& game : entry.game_refs) {
-            result.rows.push_back(entry.card1 + ' ' + entry.card2 + " game#" + std::to_string(game.game_no)
-                                  + " tourney#" + std::to_string(game.tour_no));
+            result.rows.push_back(classGameRow(entry, game));
             result.hints.push_back("Table: " + game.table_name + " Type: " + game.header);
         }
     }

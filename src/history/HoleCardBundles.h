@@ -25,5 +25,7 @@ struct ClassGames {
     std::vector<std::string> hints; // "Table: <name> Type: <header>"
 };
 ClassGames gamesOfClass(const ACardcount& holeCards, const std::string& classRow);
+// The game list row of one game of those cards.
+std::string classGameRow(const Tcardcount& cards, const Tgame& game);
 
 } // namespace tallyhand
