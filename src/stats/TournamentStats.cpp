@@ -7,7 +7,6 @@
 #include "preflop/Sklansky.h"
 
 #include <algorithm>
-#include <map>
 
 namespace tallyhand {
 

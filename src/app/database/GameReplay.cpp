@@ -84,20 +84,25 @@ void GameReplay::showStreet(int street)
     BusyLock::Hold hold(*m_lock);
     const std::string user = m_page->chipChart()->player()->text().toStdString();
     const StreetView view = replayAtStreet(m_data->index(), *m_last, static_cast<Street>(street), user);
-    showViews(view.play, view.summary, view.showdown);
+    showPlay(view.play);
+    fillMemo(m_page->gamePlay()->summary(), view.summary);
+    showShownDown(view.showdown);
     for (const ReplayStep& step : view.steps)
         perform(*m_last, step);
 }
 
-void GameReplay::showViews(const GamePlay& play, const std::vector<std::string>& summary,
-                           const std::vector<std::string>& showdown)
+void GameReplay::showPlay(const GamePlay& play)
 {
     GamePlayPanel* panel = m_page->gamePlay();
     fillPane(panel->seatsAndBlinds(), play.seatsAndBlinds);
     fillPane(panel->betAction(), play.betAction);
     fillPane(panel->showdown(), play.showdown);
-    fillMemo(panel->summary(), summary);
-    fillRows(m_page->showdown()->lbHc(), showdown);
+}
+
+void GameReplay::showShownDown(const std::vector<std::string>& rows)
+{
+    // The win expectations belong to the hands listed before.
+    fillRows(m_page->showdown()->lbHc(), rows);
     m_page->showdown()->lbWahrs()->clear();
 }
 
@@ -128,13 +133,10 @@ void GameReplay::perform(const Replay& replay, const ReplayStep& step)
         fillMemo(play->summary(), replay.summary);
         break;
     case ReplayStep::ShowPlay:
-        fillPane(play->seatsAndBlinds(), replay.play.seatsAndBlinds);
-        fillPane(play->betAction(), replay.play.betAction);
-        fillPane(play->showdown(), replay.play.showdown);
+        showPlay(replay.play);
         break;
     case ReplayStep::ListShowdown:
-        fillRows(m_page->showdown()->lbHc(), replay.showdown);
-        m_page->showdown()->lbWahrs()->clear();
+        showShownDown(replay.showdown);
         break;
     case ReplayStep::SelectTournament: {
         QListWidget* tours = browser->lbTour();

@@ -36,8 +36,8 @@ private:
     void perform(const Replay& replay, const ReplayStep& step);
     void enterCard(const ReplayStep& step);
     void status(const QString& text);
-    void showViews(const GamePlay& play, const std::vector<std::string>& summary,
-                   const std::vector<std::string>& showdown);
+    void showPlay(const GamePlay& play);
+    void showShownDown(const std::vector<std::string>& rows);
 
     CalculatorPanel* m_calculator;
     StatisticsPage* m_page;

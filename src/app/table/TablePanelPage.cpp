@@ -232,19 +232,28 @@ void TablePanelPage::Button75Click()
         Button74Click();
 }
 
-std::optional<UserChoice> TablePanelPage::userChoice() const
+std::optional<UserChoice> TablePanelPage::userChoice(QString& problem) const
 {
     UserChoice choice;
     if (m_table->headsUp()) {
-        if (m_choices->checkedId() < 0)
+        if (m_choices->checkedId() < 0) {
+            problem = QStringLiteral("Sie sind am Zug: bitte Bet, Call, Check, Raise oder Fold wählen.");
             return std::nullopt;
+        }
         choice.action = static_cast<Action>(m_choices->checkedId());
     } else {
         choice.action = static_cast<Action>(m_seats[1].box->currentIndex());
     }
-    bool ok = false;
-    const int amount = m_stake->text().trimmed().toInt(&ok);
-    choice.amount = ok && amount > 0 ? amount : 0;
+    // An empty amount takes the table's raise size.
+    const QString stake = m_stake->text().trimmed();
+    if (!stake.isEmpty()) {
+        bool ok = false;
+        choice.amount = stake.toInt(&ok);
+        if (!ok || choice.amount < 1) {
+            problem = QStringLiteral("Der Einsatz muss eine ganze Zahl über 0 sein.");
+            return std::nullopt;
+        }
+    }
     return choice;
 }
 
@@ -254,18 +263,14 @@ void TablePanelPage::weiterClick()
         emit statusMessage(QStringLiteral("Erst \"Start\" oder \"Heads Up\" drücken."));
         return;
     }
-    if (m_table->wait() == TableWait::User && !m_stake->text().trimmed().isEmpty()) {
-        bool ok = false;
-        const int amount = m_stake->text().trimmed().toInt(&ok);
-        if (!ok || amount < 1) {
-            emit statusMessage(QStringLiteral("Der Einsatz muss eine ganze Zahl über 0 sein."));
+    std::optional<UserChoice> choice;
+    if (m_table->wait() == TableWait::User) {
+        QString problem;
+        choice = userChoice(problem);
+        if (!choice) {
+            emit statusMessage(problem);
             return;
         }
-    }
-    const auto choice = m_table->wait() == TableWait::User ? userChoice() : std::nullopt;
-    if (m_table->wait() == TableWait::User && !choice) {
-        emit statusMessage(QStringLiteral("Sie sind am Zug: bitte Bet, Call, Check, Raise oder Fold wählen."));
-        return;
     }
     if (const auto error = m_table->step(choice)) {
         emit statusMessage(QString::fromStdString(*error));

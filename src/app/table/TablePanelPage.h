@@ -60,7 +60,8 @@ private:
     void begin(bool headsUp);
     void refresh();
     void writeFinishedHand();
-    std::optional<UserChoice> userChoice() const;
+    // The user's choice, or nullopt with the reason it cannot be taken.
+    std::optional<UserChoice> userChoice(QString& problem) const;
 
     TableStore* m_store = nullptr;
     std::shared_ptr<const PatternLists> m_patterns;
