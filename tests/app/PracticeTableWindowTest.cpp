@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -79,6 +80,17 @@ void PracticeTableWindowTest::aWholeHandThroughTheWindow()
     QVERIFY(text.startsWith("PokerStars Game #"));
     QVERIFY(text.contains("Dealt to Hero ["));
     QVERIFY(text.contains("*** SUMMARY ***"));
+
+    // Heads-up: on the user's turn only the choices that fit are offered.
+    field<QPushButton>(window, QStringLiteral("Button76"))->click();
+    while (window.tablePanelPage()->table()->wait() != TableWait::User)
+        play->click();
+    const PracticeTable& table = *window.tablePanelPage()->table();
+    const bool facing = table.level() > table.seats()[1].bet;
+    QCOMPARE(field<QRadioButton>(window, QStringLiteral("rb_2"))->isEnabled(), facing);  // Call
+    QCOMPARE(field<QRadioButton>(window, QStringLiteral("rb_3"))->isEnabled(), !facing); // Check
+    QCOMPARE(field<QRadioButton>(window, QStringLiteral("rb_1"))->isEnabled(), !facing); // Bet
+    QVERIFY(field<QRadioButton>(window, QStringLiteral("rb_5"))->isEnabled());           // Fold
 
     // "Start" during a game begins a fresh one.
     field<QPushButton>(window, QStringLiteral("Button74"))->click();

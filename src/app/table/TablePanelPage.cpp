@@ -327,7 +327,7 @@ void TablePanelPage::refresh()
     // The heads-up choices the situation allows.
     const bool userTurn = t.wait() == TableWait::User;
     const bool facing = t.level() > seats[1].bet;
-    const std::array<bool, 5> allowed{!facing, facing, !facing, true, true}; // by Action
+    const std::array<bool, 5> allowed{!facing, !facing, facing, true, true}; // Bet, Check, Call, Raise, Fold
     for (QAbstractButton* b : m_choices->buttons())
         b->setEnabled(t.headsUp() && userTurn && allowed[static_cast<std::size_t>(m_choices->id(b))]);
     m_seats[1].box->setEnabled(!t.headsUp() && userTurn);
