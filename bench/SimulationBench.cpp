@@ -81,6 +81,18 @@ void ExactPreflop(benchmark::State& state)
 }
 BENCHMARK(ExactPreflop)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Every board for ten hands before the flop: an exact run with much work.
+void ExactPreflopTenHands(benchmark::State& state)
+{
+    const SimulationSetup setup = players(10);
+    SimulationOptions options;
+    options.exact = true;
+    options.threads = 1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(runSimulation(setup, options));
+}
+BENCHMARK(ExactPreflopTenHands)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // Every turn and river for 3, 6 or 10 hands with the flop given.
 void ExactWithFlop(benchmark::State& state)
 {

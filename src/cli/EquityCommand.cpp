@@ -176,8 +176,9 @@ int runEquity(const Args& given)
         return 1;
     }
 
-    // Without a number of deals, every board is counted when that is quick.
-    const bool exactByDefault = !exact && !hasDeals && exactIsQuick(request.setup);
+    // Without a number of deals every board is counted: that takes milliseconds
+    // even for ten hands before the flop.
+    const bool exactByDefault = !exact && !hasDeals;
     options.exact = exact || exactByDefault;
     const SimulationCounters counters = runSimulation(request.setup, options);
     if (json) {

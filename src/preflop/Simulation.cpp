@@ -230,27 +230,45 @@ struct SuitCounts {
             --left[static_cast<std::size_t>(suitOf(c) - 1)];
         }
     }
-    // Whether a board adding `dealt` cards of each suit can give somebody a flush.
-    bool flushPossible(const std::array<int, 4>& dealt) const
-    {
-        for (std::size_t s = 0; s < 4; ++s)
-            if (fixed[s] + dealt[s] + mostHole[s] >= 5)
-                return true;
-        return false;
-    }
 };
 
-// The exact count of every board without dealing most of them. Whether anyone
-// holds a flush decides whether suits matter at all:
+// Multisets of `size` ranks drawn from `available` cards per rank (index rank - 2),
+// each with its rank key and the number of card sets it stands for.
+struct RankMultiset {
+    std::uint32_t key;
+    std::uint64_t weight;
+};
+
+std::vector<RankMultiset> rankMultisets(const std::array<int, 13>& available, int size)
+{
+    std::vector<RankMultiset> out;
+    const auto collect = [&](auto& self, std::size_t rank, int left, std::uint32_t key, std::uint64_t weight) -> void {
+        if (left == 0) {
+            out.push_back({key, weight});
+            return;
+        }
+        if (rank == 13)
+            return;
+        for (int k = 0; k <= std::min(left, available[rank]); ++k)
+            self(self, rank + 1, left - k, key + static_cast<std::uint32_t>(k) * HandEvaluator::kRankKeys[rank],
+                 weight * binomial(available[rank], k));
+    };
+    collect(collect, 0, size, 0, 1);
+    return out;
+}
+
+// The exact count of every board without dealing most of them:
 //  1. every multiset of board ranks is counted once, weighted by the number
 //     of boards with those ranks, with the values the players would hold
 //     without a flush;
-//  2. the boards on which a flush is possible for somebody (enough cards of
-//     one suit on the board for a player's hole cards of that suit) are dealt
-//     one by one, their count without a flush taken back and the true one added.
-// Every board ends up counted once with its true outcome.
+//  2. the boards on which somebody holds a flush are counted again, their
+//     count without a flush taken back and the true one added.
+// A flush needs three board cards of its suit, and five board cards hold that
+// many of one suit only, so the boards of step 2 fall apart by suit. Within a
+// suit only the ranks of its cards make the flush: each set of cards dealt in
+// the suit is taken once, the other cards by rank multiset with their weight.
 template <int Players, int Missing>
-void enumerateBySuitPatterns(const RunContext& ctx, const SimulationSetup& setup, LocalCounts& counts)
+void enumerateExact(const RunContext& ctx, const SimulationSetup& setup, LocalCounts& counts)
 {
     const HandEvaluator& ev = ctx.evaluator;
     std::array<int, 13> available{};
@@ -260,106 +278,48 @@ void enumerateBySuitPatterns(const RunContext& ctx, const SimulationSetup& setup
         bySuit[static_cast<std::size_t>(suitOf(c) - 1)].push_back(c);
     }
     const auto fixedRankKey = static_cast<std::uint32_t>(ctx.fixedBoard.key);
+
+    for (const auto& ranks : rankMultisets(available, Missing)) {
+        DealScorer::count<Players>(ctx.scorer.valuesWithoutFlush<Players>(fixedRankKey + ranks.key), ranks.weight,
+                                   counts);
+        counts.deals += ranks.weight;
+    }
+
     const SuitCounts suits(setup);
-
-    // 1. Rank multisets of the missing cards.
-    const auto choose = [](int n, int k) { return binomial(n, k); };
-    const auto byRanks = [&](auto& self, int rank, int left, std::uint32_t key, std::uint64_t weight) -> void {
-        if (left == 0) {
-            DealScorer::count<Players>(ctx.scorer.valuesWithoutFlush<Players>(fixedRankKey + key), weight, counts);
-            counts.deals += weight;
-            return;
+    for (std::size_t s = 0; s < 4; ++s) {
+        std::array<int, 13> others = available;
+        for (Card c : bySuit[s])
+            --others[static_cast<std::size_t>(rankOf(c) - 2)];
+        for (int inSuit = 0; inSuit <= std::min(Missing, suits.left[s]); ++inSuit) {
+            if (suits.fixed[s] + inSuit + suits.mostHole[s] < 5)
+                continue;
+            const std::vector<RankMultiset> rest = rankMultisets(others, Missing - inSuit);
+            const auto decide = [&](const EvalHand& board) {
+                // Those who hold a flush hold it whatever the other cards are.
+                const auto flushes = ctx.scorer.withFlushes<Players>(board, std::array<HandValue, Players>{});
+                const auto boardRankKey = static_cast<std::uint32_t>(board.key);
+                for (const auto& ranks : rest) {
+                    const auto plain = ctx.scorer.valuesWithoutFlush<Players>(boardRankKey + ranks.key);
+                    auto real = plain;
+                    for (int p = 0; p < Players; ++p)
+                        if (flushes[p] != 0)
+                            real[p] = flushes[p];
+                    DealScorer::count<Players>(real, ranks.weight, counts);
+                    DealScorer::count<Players>(plain, ~ranks.weight + 1, counts); // minus weight, modulo 2^64
+                }
+            };
+            const auto& cards = bySuit[s];
+            const auto subsets = [&](auto& self, std::size_t from, int left, const EvalHand& board) -> void {
+                if (left == 0) {
+                    decide(board);
+                    return;
+                }
+                for (std::size_t i = from; i + static_cast<std::size_t>(left) <= cards.size(); ++i)
+                    self(self, i + 1, left - 1, board + ev.card(cards[i]));
+            };
+            subsets(subsets, 0, inSuit, ctx.fixedBoard);
         }
-        if (rank == 13)
-            return;
-        const int most = std::min(left, available[static_cast<std::size_t>(rank)]);
-        for (int k = 0; k <= most; ++k)
-            self(self, rank + 1, left - k,
-                 key + static_cast<std::uint32_t>(k) * HandEvaluator::kRankKeys[static_cast<std::size_t>(rank)],
-                 weight * choose(available[static_cast<std::size_t>(rank)], k));
-    };
-    byRanks(byRanks, 0, Missing, 0, 1);
-
-    // 2. Boards, by how many cards of each suit they add, where a flush is possible.
-    std::array<int, 4> dealt{};
-    // Boards are decided a batch at a time, so that many table lookups are in flight together.
-    constexpr std::size_t kBatch = 64;
-    std::array<EvalHand, kBatch> batch;
-    std::array<std::array<HandValue, Players>, kBatch> plain;
-    std::size_t queued = 0;
-    std::uint64_t weight = 1; // boards the current suit split stands for
-    const auto decide = [&] {
-        for (std::size_t b = 0; b < queued; ++b)
-            plain[b] = ctx.scorer.valuesWithoutFlush<Players>(static_cast<std::uint32_t>(batch[b].key));
-        for (std::size_t b = 0; b < queued; ++b) {
-            const auto real = ctx.scorer.withFlushes<Players>(batch[b], plain[b]);
-            // Counted right in step 1 unless somebody does hold a flush.
-            if (real != plain[b]) {
-                DealScorer::count<Players>(real, weight, counts);
-                DealScorer::count<Players>(plain[b], ~weight + 1, counts); // minus weight, modulo 2^64
-            }
-        }
-        queued = 0;
-    };
-    // Suits that no known card uses are interchangeable: of the splits that
-    // differ only by how their counts sit on those suits, one is dealt, with
-    // the weight of them all.
-    std::vector<std::size_t> unused;
-    for (std::size_t s = 0; s < 4; ++s)
-        if (suits.fixed[s] == 0 && suits.mostHole[s] == 0)
-            unused.push_back(s);
-    const auto splitWeight = [&]() -> std::uint64_t {
-        for (std::size_t i = 1; i < unused.size(); ++i)
-            if (dealt[unused[i]] > dealt[unused[i - 1]])
-                return 0; // not the canonical order
-        std::uint64_t w = 1;
-        for (std::size_t i = 2; i <= unused.size(); ++i)
-            w *= i;
-        for (std::size_t i = 0; i < unused.size();) {
-            std::size_t j = i;
-            while (j < unused.size() && dealt[unused[j]] == dealt[unused[i]])
-                ++j;
-            for (std::size_t k = 2; k <= j - i; ++k)
-                w /= k;
-            i = j;
-        }
-        return w;
-    };
-    const auto bySuits = [&](auto& self, std::size_t suit, std::size_t from, int left, const EvalHand& board) -> void {
-        if (left == 0) {
-            if (suit == 3) {
-                batch[queued++] = board;
-                if (queued == kBatch)
-                    decide();
-                return;
-            }
-            self(self, suit + 1, 0, dealt[suit + 1], board);
-            return;
-        }
-        const auto& cards = bySuit[suit];
-        for (std::size_t i = from; i + static_cast<std::size_t>(left) <= cards.size(); ++i)
-            self(self, suit, i + 1, left - 1, board + ev.card(cards[i]));
-    };
-    const auto splits = [&](auto& self, std::size_t suit, int left) -> void {
-        if (suit == 3) {
-            dealt[3] = left;
-            if (left > suits.left[3] || !suits.flushPossible(dealt))
-                return;
-            const std::uint64_t w = splitWeight();
-            if (w == 0)
-                return;
-            decide(); // boards queued under another weight
-            weight = w;
-            bySuits(bySuits, 0, 0, dealt[0], ctx.fixedBoard);
-            return;
-        }
-        for (int k = 0; k <= std::min(left, suits.left[suit]); ++k) {
-            dealt[suit] = k;
-            self(self, suit + 1, left - k);
-        }
-    };
-    splits(splits, 0, Missing);
-    decide();
+    }
 }
 
 } // namespace
@@ -368,30 +328,6 @@ std::uint64_t exactBoardCount(const SimulationSetup& setup)
 {
     const CardMask used = usedCards(setup);
     return binomial(kCardCount - cardCount(used), 5 - static_cast<int>(setup.board.size()));
-}
-
-bool exactIsQuick(const SimulationSetup& setup)
-{
-    usedCards(setup); // rejects a setup that is no deal
-    const int missing = 5 - static_cast<int>(setup.board.size());
-    // The work is the rank multisets plus the boards where a flush is
-    // possible, each decided for every player.
-    const SuitCounts suits(setup);
-    std::uint64_t flushBoards = 0;
-    for (int a = 0; a <= missing; ++a)
-        for (int b = 0; a + b <= missing; ++b)
-            for (int c = 0; a + b + c <= missing; ++c) {
-                const std::array<int, 4> dealt{a, b, c, missing - a - b - c};
-                if (!suits.flushPossible(dealt))
-                    continue;
-                std::uint64_t boards = 1;
-                for (std::size_t s = 0; s < 4; ++s)
-                    boards *= binomial(suits.left[s], dealt[s]);
-                flushBoards += boards;
-            }
-    constexpr std::uint64_t kRankMultisets = 6175; // at most, five board cards
-    constexpr std::uint64_t kQuickWork = 4000000;  // player decisions in about 50 ms on this kind of machine
-    return (flushBoards + kRankMultisets) * setup.hands.size() <= kQuickWork;
 }
 
 SimulationCounters runSimulation(const SimulationSetup& setup, const SimulationOptions& options,
@@ -433,7 +369,7 @@ SimulationCounters runSimulation(const SimulationSetup& setup, const SimulationO
                     constexpr int kMissing = decltype(missing)::value;
                     if (exact) {
                         if constexpr (kMissing > 0)
-                            enumerateBySuitPatterns<kPlayers, kMissing>(ctx, setup, counts);
+                            enumerateExact<kPlayers, kMissing>(ctx, setup, counts);
                     } else if (options.exact) {
                         ctx.scorer.score<kPlayers>(ctx.fixedBoard, counts); // complete board: one deal
                     } else {

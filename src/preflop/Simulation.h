@@ -33,7 +33,7 @@ struct SimulationCounters {
 
 struct SimulationOptions {
     std::uint64_t deals = 1000000; // random boards; ignored when exact
-    bool exact = false;            // every possible board once
+    bool exact = false;            // every possible board once (milliseconds at most)
     unsigned threads = 0;          // 0: one per core
     std::uint64_t seed = 0;        // same seed, same counters, whatever the thread count
 };
@@ -50,8 +50,5 @@ SimulationCounters runSimulation(const SimulationSetup& setup, const SimulationO
 
 // Number of boards an exact run decides.
 std::uint64_t exactBoardCount(const SimulationSetup& setup);
-// Whether an exact run is done within about a tenth of a second on one core,
-// so that it can stand in for random deals.
-bool exactIsQuick(const SimulationSetup& setup);
 
 } // namespace tallyhand
