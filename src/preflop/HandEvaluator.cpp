@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 namespace tallyhand {
 
@@ -107,12 +108,17 @@ std::uint32_t flushCode(unsigned bits)
     return code(kFlush, {ranks[0], ranks[1], ranks[2], ranks[3], ranks[4]});
 }
 
+struct RankMultiset {
+    std::uint32_t key;
+    std::uint32_t code;
+    int cards;
+};
+
 // Every rank multiset of up to seven cards with its rank key.
-void collectRankMultisets(int rank, int cards, std::uint32_t key, RankCounts& counts,
-                          std::vector<std::pair<std::uint32_t, std::uint32_t>>& out)
+void collectRankMultisets(int rank, int cards, std::uint32_t key, RankCounts& counts, std::vector<RankMultiset>& out)
 {
     if (rank > 14) {
-        out.emplace_back(key, nonFlushCode(counts));
+        out.push_back({key, nonFlushCode(counts), cards});
         return;
     }
     for (int n = 0; n <= 4 && cards + n <= 7; ++n) {
@@ -121,6 +127,70 @@ void collectRankMultisets(int rank, int cards, std::uint32_t key, RankCounts& co
                              key + static_cast<std::uint32_t>(n) * HandEvaluator::kRankKeys[rank - 2], counts, out);
     }
     counts[rank] = 0;
+}
+
+// Fills a lookup with (rank key, value) entries by row displacement: rows are
+// placed fullest first, each at the first base where all its slots are free.
+template <int RowShift, std::size_t Slots>
+void fill(RankLookup<RowShift, Slots>& lookup, const std::vector<std::pair<std::uint32_t, HandValue>>& entries)
+{
+    using Lookup = RankLookup<RowShift, Slots>;
+    std::vector<std::vector<std::pair<std::uint32_t, HandValue>>> rows(Lookup::kRows);
+    for (const auto& [key, value] : entries) {
+        if (key >> Lookup::kHashBits != 0)
+            throw std::logic_error("rank keys exceed the hashed range");
+        const std::uint32_t h = Lookup::hashed(key);
+        rows[h >> RowShift].emplace_back(h & Lookup::kColumnMask, value);
+    }
+    std::vector<std::size_t> order(Lookup::kRows);
+    for (std::size_t i = 0; i < Lookup::kRows; ++i) {
+        order[i] = i;
+        std::sort(rows[i].begin(), rows[i].end());
+        for (std::size_t j = 1; j < rows[i].size(); ++j)
+            if (rows[i][j].first == rows[i][j - 1].first)
+                throw std::logic_error("rank keys are not unique");
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return rows[a].size() > rows[b].size(); });
+
+    // One bit per slot, set while the slot is free; the words past the end
+    // stay clear. Sixty-four bases are tried at once: bit i of the AND of
+    // the free bits at base + column over all cells is whether base + i fits.
+    std::vector<std::uint64_t> freeBits(Slots / 64 + 2, 0);
+    for (std::size_t i = 0; i < Slots; ++i)
+        freeBits[i / 64] |= std::uint64_t{1} << (i % 64);
+    const auto freeFrom = [&](std::size_t slot) {
+        const std::size_t word = slot / 64, shift = slot % 64;
+        if (word + 1 >= freeBits.size())
+            return std::uint64_t{0};
+        const std::uint64_t high = shift == 0 ? 0 : freeBits[word + 1] << (64 - shift);
+        return (freeBits[word] >> shift) | high;
+    };
+    std::size_t firstFree = 0;
+    for (std::size_t row : order) {
+        const auto& cells = rows[row];
+        if (cells.empty())
+            break;
+        while (firstFree < Slots && (freeBits[firstFree / 64] >> (firstFree % 64) & 1) == 0)
+            ++firstFree;
+        std::size_t base = firstFree > cells[0].first ? firstFree - cells[0].first : 0;
+        for (;; base += 64) {
+            if (base + cells[0].first >= Slots)
+                throw std::logic_error("rank table larger than its slots");
+            std::uint64_t fits = ~std::uint64_t{0};
+            for (std::size_t j = 0; j < cells.size() && fits != 0; ++j)
+                fits &= freeFrom(base + cells[j].first);
+            if (fits != 0) {
+                base += static_cast<std::size_t>(std::countr_zero(fits));
+                break;
+            }
+        }
+        for (const auto& [column, value] : cells) {
+            freeBits[(base + column) / 64] &= ~(std::uint64_t{1} << ((base + column) % 64));
+            lookup.values[base + column] = value;
+        }
+        lookup.offsets[row] = static_cast<std::uint32_t>(base - (row << RowShift));
+    }
 }
 
 } // namespace
@@ -136,11 +206,11 @@ HandEvaluator::HandEvaluator()
     for (Card c = 0; c < kCardCount; ++c) {
         const int r = rankOf(c) - 2;
         const int s = suitOf(c) - 1;
-        m_cards[c].key = EvalHand::kEmptyKey + kRankKeys[r] + (std::uint64_t{1} << (32 + 4 * s));
+        m_cards[c].key = EvalHand::kEmptyKey + kRankKeys[r] + (std::uint64_t{1} << (32 + 4 * s)) + (std::uint64_t{1} << 48);
         m_cards[c].mask = std::uint64_t{1} << (16 * s + r);
     }
 
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> rankCodes; // rank key, code
+    std::vector<RankMultiset> rankCodes;
     RankCounts counts{};
     collectRankMultisets(2, 0, 0, counts, rankCodes);
     std::vector<std::uint32_t> flushCodes(8192, 0);
@@ -151,8 +221,8 @@ HandEvaluator::HandEvaluator()
     // Dense values: each class numbered from 0 in the order of its codes.
     std::vector<std::uint32_t> all;
     all.reserve(rankCodes.size() + flushCodes.size());
-    for (const auto& [key, c] : rankCodes)
-        all.push_back(c);
+    for (const auto& m : rankCodes)
+        all.push_back(m.code);
     for (unsigned bits = 0; bits < 8192; ++bits)
         if (std::popcount(bits) >= 5)
             all.push_back(flushCodes[bits]);
@@ -170,77 +240,15 @@ HandEvaluator::HandEvaluator()
         return static_cast<HandValue>((cls << kHandValueClassShift) | static_cast<int>(ordinal));
     };
 
-    m_flush.assign(8192, 0);
     for (unsigned bits = 0; bits < 8192; ++bits)
         if (std::popcount(bits) >= 5)
             m_flush[bits] = valueOf(flushCodes[bits]);
 
-    // Row displacement: the hashed key space is cut into rows and every row is
-    // shifted so that its keys land on slots no other row uses.
-    std::sort(rankCodes.begin(), rankCodes.end());
-    for (std::size_t i = 1; i < rankCodes.size(); ++i)
-        if (rankCodes[i].first == rankCodes[i - 1].first)
-            throw std::logic_error("rank keys are not unique");
-    if (rankCodes.back().first > kHashMask)
-        throw std::logic_error("rank keys exceed the hashed range");
-    const std::size_t rowCount = std::size_t{1} << (kHashBits - kRowShift);
-    std::vector<std::vector<std::pair<std::uint32_t, HandValue>>> rows(rowCount);
-    for (const auto& [key, c] : rankCodes) {
-        const std::uint32_t hashed = (key * kKeyMixer) & kHashMask;
-        rows[hashed >> kRowShift].emplace_back(hashed & kColumnMask, valueOf(c));
-    }
-    std::vector<std::size_t> order(rowCount);
-    for (std::size_t i = 0; i < rowCount; ++i) {
-        order[i] = i;
-        std::sort(rows[i].begin(), rows[i].end());
-    }
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return rows[a].size() > rows[b].size(); });
-
-    // nextFree[i]: a slot >= i that may be free (path-compressed), so that the
-    // search skips taken slots quickly.
-    const std::size_t capacity = 2 * rankCodes.size() + (std::size_t{1} << kRowShift);
-    std::vector<std::uint32_t> nextFree(capacity + 1);
-    for (std::size_t i = 0; i <= capacity; ++i)
-        nextFree[i] = static_cast<std::uint32_t>(i);
-    auto findFree = [&](std::size_t i) {
-        while (nextFree[i] != i) {
-            nextFree[i] = nextFree[nextFree[i]];
-            i = nextFree[i];
-        }
-        return i;
-    };
-    std::vector<bool> used(capacity, false);
-    m_rowBases.assign(rowCount, 0);
-    std::size_t tableSize = 0;
-    for (std::size_t row : order) {
-        const auto& entries = rows[row];
-        if (entries.empty())
-            break;
-        std::size_t base = 0;
-        for (;;) {
-            base = findFree(base + entries[0].first) - entries[0].first;
-            if (base + (std::size_t{1} << kRowShift) >= capacity)
-                throw std::logic_error("rank table overflow");
-            bool fits = true;
-            for (std::size_t j = 1; j < entries.size() && fits; ++j)
-                fits = !used[base + entries[j].first];
-            if (fits)
-                break;
-            ++base;
-        }
-        for (const auto& [column, value] : entries) {
-            const std::size_t slot = base + column;
-            used[slot] = true;
-            nextFree[slot] = static_cast<std::uint32_t>(slot + 1);
-            tableSize = std::max(tableSize, slot + 1);
-        }
-        m_rowBases[row] = static_cast<std::uint32_t>(base);
-    }
-    m_ranks.assign(tableSize, 0);
-    for (std::size_t row = 0; row < rowCount; ++row)
-        for (const auto& [column, value] : rows[row])
-            m_ranks[m_rowBases[row] + column] = value;
+    std::vector<std::pair<std::uint32_t, HandValue>> seven, fewer;
+    for (const auto& m : rankCodes)
+        (m.cards == 7 ? seven : fewer).emplace_back(m.key, valueOf(m.code));
+    fill(m_seven, seven);
+    fill(m_fewer, fewer);
 }
 
 EvalHand HandEvaluator::hand(std::span<const Card> cards) const
@@ -253,8 +261,7 @@ EvalHand HandEvaluator::hand(std::span<const Card> cards) const
 
 std::size_t HandEvaluator::tableBytes() const
 {
-    return m_flush.size() * sizeof(HandValue) + m_ranks.size() * sizeof(HandValue) +
-           m_rowBases.size() * sizeof(std::uint32_t) + sizeof(m_cards);
+    return sizeof(m_flush) + sizeof(m_seven) + sizeof(m_fewer) + sizeof(m_cards);
 }
 
 } // namespace tallyhand

@@ -7,7 +7,6 @@
 #include <bit>
 #include <cstdint>
 #include <span>
-#include <vector>
 
 namespace tallyhand {
 
@@ -15,13 +14,15 @@ namespace tallyhand {
 // that the board's part can be shared by every player.
 //   key:  low 32 bits, sum of per-rank keys (unique for every rank multiset of
 //         up to seven cards); bits 32..47, one counter per suit starting at 3,
-//         whose top bit is set once the suit holds five cards.
+//         whose top bit is set once the suit holds five cards; bits 48..53, a
+//         card counter starting at 25, whose low five bits are clear at seven
+//         cards exactly.
 //   mask: bit 16 * (suit - 1) + (rank - 2) per card.
 struct EvalHand {
     std::uint64_t key = kEmptyKey;
     std::uint64_t mask = 0;
 
-    static constexpr std::uint64_t kEmptyKey = std::uint64_t{0x3333} << 32;
+    static constexpr std::uint64_t kEmptyKey = (std::uint64_t{25} << 48) | (std::uint64_t{0x3333} << 32);
 
     constexpr EvalHand& operator+=(const EvalHand& cards)
     {
@@ -30,6 +31,30 @@ struct EvalHand {
         return *this;
     }
     friend constexpr EvalHand operator+(EvalHand a, const EvalHand& b) { return a += b; }
+};
+
+// Values of rank multisets by their rank key. The key times an odd number
+// modulo 2^25 (a bijection, as rank keys stay below 2^25) spreads the keys
+// evenly over rows of 2^RowShift columns; every row is shifted to a base where
+// its keys land on slots no other row uses.
+template <int RowShift, std::size_t Slots>
+struct RankLookup {
+    static constexpr int kHashBits = 25;
+    static constexpr std::uint32_t kKeyMixer = 0xC2B2AE3Du;
+    static constexpr std::size_t kRows = std::size_t{1} << (kHashBits - RowShift);
+    static constexpr std::uint32_t kColumnMask = (1u << RowShift) - 1;
+
+    // Per row its base minus its first hashed key, so that the hashed key
+    // itself is the column (modulo 2^32).
+    std::array<std::uint32_t, kRows> offsets{};
+    std::array<HandValue, Slots> values{};
+
+    static constexpr std::uint32_t hashed(std::uint32_t rankKey) { return (rankKey * kKeyMixer) & ((1u << kHashBits) - 1); }
+    HandValue operator()(std::uint32_t rankKey) const
+    {
+        const std::uint32_t h = hashed(rankKey);
+        return values[h + offsets[h >> RowShift]];
+    }
 };
 
 class HandEvaluator {
@@ -46,46 +71,46 @@ public:
     // make, so the flush suit's ranks alone decide when there is one.
     HandValue evaluate(const EvalHand& h) const
     {
-        const std::uint64_t flushBits = h.key & kFlushCheck;
-        if (flushBits != 0) [[unlikely]] {
-            const int suit = (std::countr_zero(flushBits) - 35) >> 2;
-            return m_flush[(h.mask >> (16 * suit)) & 0x1fff];
-        }
-        const std::uint32_t hashed = (static_cast<std::uint32_t>(h.key) * kKeyMixer) & kHashMask;
-        return m_ranks[m_rowBases[hashed >> kRowShift] + (hashed & kColumnMask)];
+        // One test for the rare cases: a flush, or fewer than seven cards.
+        if ((h.key & kUncommon) != 0) [[unlikely]]
+            return (h.key & kFlushCheck) != 0 ? flushValue(h) : m_fewer(static_cast<std::uint32_t>(h.key));
+        return m_seven(static_cast<std::uint32_t>(h.key));
     }
     HandValue evaluate(std::span<const Card> cards) const { return evaluate(hand(cards)); }
     // The flush the cards make, or `noFlush` (their value without suits) when they make none.
     HandValue flushOr(const EvalHand& h, HandValue noFlush) const
     {
-        const std::uint64_t flushBits = h.key & kFlushCheck;
-        if (flushBits == 0)
-            return noFlush;
-        const int suit = (std::countr_zero(flushBits) - 35) >> 2;
-        return m_flush[(h.mask >> (16 * suit)) & 0x1fff];
+        return (h.key & kFlushCheck) != 0 ? flushValue(h) : noFlush;
     }
+    // The value of seven cards whose ranks sum to `rankKey`, suits left out.
+    HandValue sevenRanksValue(std::uint32_t rankKey) const { return m_seven(rankKey); }
 
     // Bytes held by the lookup tables.
     std::size_t tableBytes() const;
 
     static constexpr std::array<std::uint32_t, 13> kRankKeys{
         1, 5, 24, 112, 521, 2247, 9244, 30823, 103066, 250154, 667453, 1526359, 3453520};
-    // Rank keys stay below 2^25; multiplying by an odd number modulo 2^25 is a
-    // bijection that spreads them evenly over rows of 2^kRowShift columns.
-    static constexpr std::uint32_t kKeyMixer = 0xC2B2AE3Du;
-    static constexpr int kHashBits = 25;
-    static constexpr std::uint32_t kHashMask = (1u << kHashBits) - 1;
-    static constexpr int kRowShift = 10;
     static constexpr std::uint64_t kFlushCheck = std::uint64_t{0x8888} << 32;
-    static constexpr std::uint32_t kColumnMask = (1u << kRowShift) - 1;
+    static constexpr std::uint64_t kUncommon = kFlushCheck | (std::uint64_t{31} << 48);
 
 private:
     HandEvaluator();
 
+    // The flush of the cards, which hold one.
+    HandValue flushValue(const EvalHand& h) const
+    {
+        // From the counters themselves, so that the test above stays a plain test.
+        const int suit = std::countr_zero((h.key >> 35) & 0x1111) >> 2;
+        return m_flush[(h.mask >> (16 * suit)) & 0x1fff];
+    }
+
+    // Fixed-size tables inside the object, so that a lookup needs no pointer.
+    // Wide rows keep the bases at 16 KB, in the first-level cache next to the
+    // flush table.
     std::array<EvalHand, kCardCount> m_cards{};
-    std::vector<HandValue> m_flush;      // by the 13-bit rank mask of the flush suit
-    std::vector<HandValue> m_ranks;      // by displaced rank key
-    std::vector<std::uint32_t> m_rowBases; // per row of hashed keys: its first slot in m_ranks
+    std::array<HandValue, 8192> m_flush{}; // by the 13-bit rank mask of the flush suit
+    RankLookup<13, 65 * 1024> m_seven;     // 49,205 rank multisets of seven cards
+    RankLookup<13, 33 * 1024> m_fewer;     // 26,950 of up to six cards
 };
 
 } // namespace tallyhand

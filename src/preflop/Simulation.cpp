@@ -60,7 +60,7 @@ public:
     {
         std::array<HandValue, Players> values;
         for (int p = 0; p < Players; ++p)
-            values[p] = m_evaluator.evaluate(EvalHand{EvalHand::kEmptyKey + boardRankKey + m_holeRankKey[p], 0});
+            values[p] = m_evaluator.sevenRanksValue(boardRankKey + m_holeRankKey[p]);
         return values;
     }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <functional>
 
 using namespace tallyhand;
@@ -163,6 +164,39 @@ TEST(HandEvaluator, RandomSevenCardHandsAgreeWithReference)
         ASSERT_EQ(reference::compare(a, b), expected)
             << joinCardTexts(a.data(), 7, ',') << " vs " << joinCardTexts(b.data(), 7, ',');
         ASSERT_EQ(categoryOf(va), referenceCategory(a));
+    }
+}
+
+// Six and seven cards are worth their best five: the five-card values are
+// pinned by the reference above, the larger hands go through other tables.
+TEST(HandEvaluator, MillionsOfRandomSixAndSevenCardHandsAreWorthTheirBestFive)
+{
+    const HandEvaluator& e = evaluator();
+    FastRandom random(11);
+    for (int size : {6, 7}) {
+        for (int i = 0; i < 1500000; ++i) {
+            std::array<Card, 7> hand{};
+            CardMask used = 0;
+            for (int n = 0; n < size;) {
+                const auto c = static_cast<Card>(random.below(kCardCount));
+                if (!contains(used, c)) {
+                    used |= maskOf(c);
+                    hand[static_cast<std::size_t>(n++)] = c;
+                }
+            }
+            const EvalHand whole = e.hand(std::span(hand.data(), static_cast<std::size_t>(size)));
+            HandValue best = 0;
+            for (unsigned left = 0; left < (1u << size); ++left) {
+                if (std::popcount(left) != 5)
+                    continue;
+                EvalHand five;
+                for (int k = 0; k < size; ++k)
+                    if (left & (1u << k))
+                        five += e.card(hand[static_cast<std::size_t>(k)]);
+                best = std::max(best, e.evaluate(five));
+            }
+            ASSERT_EQ(e.evaluate(whole), best) << joinCardTexts(hand.data(), static_cast<std::size_t>(size), ',');
+        }
     }
 }
 
