@@ -55,6 +55,7 @@ public:
         __extension__ using Wide = unsigned __int128;
         for (;;) {
             std::uint64_t x = next();
+#pragma GCC unroll 8
             for (int i = 0; i < K; ++i) {
                 const Wide m = static_cast<Wide>(x) * (first - static_cast<std::uint32_t>(i));
                 out[i] = static_cast<std::uint32_t>(m >> 64);

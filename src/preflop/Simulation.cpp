@@ -42,6 +42,7 @@ public:
     std::array<HandValue, Players> values(const EvalHand& board) const
     {
         std::array<HandValue, Players> values;
+#pragma GCC unroll 10
         for (int p = 0; p < Players; ++p)
             values[p] = m_evaluator.evaluate(EvalHand{board.key + m_holeKey[p], board.mask | m_holeMask[p]});
         return values;
@@ -59,6 +60,7 @@ public:
     std::array<HandValue, Players> valuesWithoutFlush(std::uint32_t boardRankKey) const
     {
         std::array<HandValue, Players> values;
+#pragma GCC unroll 10
         for (int p = 0; p < Players; ++p)
             values[p] = m_evaluator.sevenRanksValue(boardRankKey + m_holeRankKey[p]);
         return values;
@@ -68,6 +70,7 @@ public:
     template <int Players>
     std::array<HandValue, Players> withFlushes(const EvalHand& board, std::array<HandValue, Players> values) const
     {
+#pragma GCC unroll 10
         for (int p = 0; p < Players; ++p)
             values[p] = m_evaluator.flushOr(EvalHand{board.key + m_holeKey[p], board.mask | m_holeMask[p]}, values[p]);
         return values;
@@ -75,10 +78,15 @@ public:
 
     // Adds `weight` deals with these values (modulo 2^64, so a negative weight takes them back).
     template <int Players>
-    static void count(const std::array<HandValue, Players>& values, std::uint64_t weight, LocalCounts& counts)
+    [[gnu::always_inline]] static void count(const std::array<HandValue, Players>& values, std::uint64_t weight,
+                                             LocalCounts& counts)
     {
-        const HandValue best = *std::max_element(values.begin(), values.end());
+        HandValue best = values[0];
+#pragma GCC unroll 10
+        for (int p = 1; p < Players; ++p)
+            best = std::max(best, values[p]);
         unsigned holders = 0;
+#pragma GCC unroll 10
         for (int p = 0; p < Players; ++p)
             holders |= static_cast<unsigned>(values[p] == best) << p;
         const auto cls = static_cast<std::size_t>(handClassOf(best));
@@ -179,9 +187,11 @@ void dealRandomChunk(const RunContext& ctx, std::uint64_t chunk, std::uint64_t d
                      LocalCounts& counts)
 {
     FastRandom random(FastRandom::streamSeed(seed, chunk));
-    std::array<Card, kCardCount> deck{};
-    std::copy(ctx.deck.begin(), ctx.deck.end(), deck.begin());
     const auto left = static_cast<std::uint32_t>(ctx.deck.size());
+    // What each card adds to a hand: its key beyond the empty key, its mask.
+    std::array<EvalHand, kCardCount> cards{};
+    for (std::size_t i = 0; i < left; ++i)
+        cards[i] = {ctx.evaluator.card(ctx.deck[i]).key - EvalHand::kEmptyKey, ctx.evaluator.card(ctx.deck[i]).mask};
     const std::uint64_t product = FastRandom::batchProduct(left, Missing);
     const std::uint64_t threshold = FastRandom::batchThreshold(product);
     // Boards are dealt a batch at a time and then decided, so that the table
@@ -195,18 +205,27 @@ void dealRandomChunk(const RunContext& ctx, std::uint64_t chunk, std::uint64_t d
             if constexpr (Missing > 0) {
                 std::array<std::uint32_t, Missing> picks;
                 random.drawDescending<Missing>(left, product, threshold, picks.data());
-                // Partial Fisher-Yates: picks[i] is uniform over the cards not yet dealt.
-                for (int i = 0; i < Missing; ++i) {
-                    const std::size_t at = static_cast<std::size_t>(i) + picks[static_cast<std::size_t>(i)];
-                    std::swap(deck[static_cast<std::size_t>(i)], deck[at]);
-                    board += ctx.evaluator.card(deck[static_cast<std::size_t>(i)]);
+                // Floyd's sampling: for j = left - Missing .. left - 1 the card
+                // at a draw from [0, j], or at j when that one is dealt already,
+                // gives every set of cards the same chance. No deck is
+                // changed, so deals do not wait on each other.
+                std::uint64_t taken = 0;
+#pragma GCC unroll 8
+                for (int i = Missing - 1; i >= 0; --i) {
+                    const std::uint32_t j = left - 1 - static_cast<std::uint32_t>(i);
+                    const std::uint32_t draw = picks[static_cast<std::size_t>(i)];
+                    const std::uint32_t at = (taken >> draw & 1) != 0 ? j : draw;
+                    taken |= std::uint64_t{1} << at;
+                    board.key += cards[at].key;
+                    board.mask |= cards[at].mask;
                 }
             }
             boards[b] = board;
         }
         for (std::uint64_t b = 0; b < batch; ++b)
-            ctx.scorer.score<Players>(boards[b], counts);
+            DealScorer::count<Players>(ctx.scorer.values<Players>(boards[b]), 1, counts);
     }
+    counts.deals += deals;
 }
 
 // Per suit: the cards left to deal, the fixed board cards, and the most hole
