@@ -282,6 +282,27 @@ TEST(Simulation, RandomDealsAgreeWithExactFrequencies)
     }
 }
 
+// A large run before the flop: every player's wins and splits within three
+// standard deviations of the exact count.
+TEST(Simulation, LargeRandomRunsAgreeWithExactEquity)
+{
+    for (const auto& setup : {setupOf({{"Jc", "5c"}, {"Qd", "Td"}}),
+                              setupOf({{"Ah", "Kd"}, {"Qs", "Qc"}, {"Jh", "Th"}, {"9c", "8c"}, {"7d", "7s"},
+                                       {"As", "2s"}, {"Kh", "Qh"}, {"5c", "4d"}, {"Td", "9d"}, {"6h", "3s"}})}) {
+        const auto truth = exact(setup);
+        SimulationOptions options;
+        options.deals = 2000000;
+        options.seed = 31;
+        const auto sample = runSimulation(setup, options);
+        const auto n = static_cast<double>(sample.deals);
+        for (std::size_t p = 0; p < setup.hands.size(); ++p)
+            for (const auto& [t, s] : {std::pair{truth.wins[p], sample.wins[p]}, std::pair{truth.splits[p], sample.splits[p]}}) {
+                const double q = static_cast<double>(t) / static_cast<double>(truth.deals);
+                EXPECT_NEAR(static_cast<double>(s), q * n, 3 * std::sqrt(n * q * (1 - q)) + 1) << "player " << p;
+            }
+    }
+}
+
 TEST(Simulation, SinglePlayerWinsEveryDeal)
 {
     SimulationOptions options;
