@@ -131,16 +131,17 @@ void collectRankMultisets(int rank, int cards, std::uint32_t key, RankCounts& co
 
 // Fills a lookup with (rank key, value) entries by row displacement: rows are
 // placed fullest first, each at the first base where all its slots are free.
-template <int RowShift, std::size_t Slots>
-void fill(RankLookup<RowShift, Slots>& lookup, const std::vector<std::pair<std::uint32_t, HandValue>>& entries)
+template <typename Lookup>
+void fill(Lookup& lookup, const std::vector<std::pair<std::uint32_t, HandValue>>& entries)
 {
-    using Lookup = RankLookup<RowShift, Slots>;
+    constexpr int RowShift = Lookup::kRowShift;
+    constexpr std::size_t Slots = Lookup::kSlots;
     std::vector<std::vector<std::pair<std::uint32_t, HandValue>>> rows(Lookup::kRows);
     for (const auto& [key, value] : entries) {
-        if (key >> Lookup::kHashBits != 0)
-            throw std::logic_error("rank keys exceed the hashed range");
-        const std::uint32_t h = Lookup::hashed(key);
-        rows[h >> RowShift].emplace_back(h & Lookup::kColumnMask, value);
+        const std::uint32_t spread = Lookup::spread(key);
+        if (key >> Lookup::kHashBits != 0 || spread >> RowShift >= Lookup::kRows)
+            throw std::logic_error("rank keys exceed the table's rows");
+        rows[spread >> RowShift].emplace_back(spread & ((1u << RowShift) - 1), value);
     }
     std::vector<std::size_t> order(Lookup::kRows);
     for (std::size_t i = 0; i < Lookup::kRows; ++i) {

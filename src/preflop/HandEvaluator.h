@@ -33,27 +33,35 @@ struct EvalHand {
     friend constexpr EvalHand operator+(EvalHand a, const EvalHand& b) { return a += b; }
 };
 
-// Values of rank multisets by their rank key. The key times an odd number
-// modulo 2^25 (a bijection, as rank keys stay below 2^25) spreads the keys
-// evenly over rows of 2^RowShift columns; every row is shifted to a base where
-// its keys land on slots no other row uses.
-template <int RowShift, std::size_t Slots>
+// Values of rank multisets by their rank key, in rows of 2^RowShift keys;
+// every row is shifted to a base where its keys land on slots no other row
+// uses. Hashed, the key is first multiplied by an odd number modulo 2^25 (a
+// bijection, as rank keys stay below 2^25): that spreads the keys evenly over
+// the rows and packs them densely, for one multiplication more per lookup.
+template <bool Hashed, int RowShift, std::size_t Rows, std::size_t Slots>
 struct RankLookup {
     static constexpr int kHashBits = 25;
     static constexpr std::uint32_t kKeyMixer = 0xC2B2AE3Du;
-    static constexpr std::size_t kRows = std::size_t{1} << (kHashBits - RowShift);
-    static constexpr std::uint32_t kColumnMask = (1u << RowShift) - 1;
+    static constexpr std::size_t kRows = Rows;
+    static constexpr int kRowShift = RowShift;
+    static constexpr std::size_t kSlots = Slots;
 
-    // Per row its base minus its first hashed key, so that the hashed key
-    // itself is the column (modulo 2^32).
-    std::array<std::uint32_t, kRows> offsets{};
+    // Per row its base minus the row's lowest key, so that a key plus its
+    // row's offset is its slot (modulo 2^32).
+    std::array<std::uint32_t, Rows> offsets{};
     std::array<HandValue, Slots> values{};
 
-    static constexpr std::uint32_t hashed(std::uint32_t rankKey) { return (rankKey * kKeyMixer) & ((1u << kHashBits) - 1); }
+    static constexpr std::uint32_t spread(std::uint32_t rankKey)
+    {
+        if constexpr (Hashed)
+            return (rankKey * kKeyMixer) & ((1u << kHashBits) - 1);
+        else
+            return rankKey;
+    }
     HandValue operator()(std::uint32_t rankKey) const
     {
-        const std::uint32_t h = hashed(rankKey);
-        return values[h + offsets[h >> RowShift]];
+        const std::uint32_t key = spread(rankKey);
+        return values[key + offsets[key >> RowShift]];
     }
 };
 
@@ -105,12 +113,14 @@ private:
     }
 
     // Fixed-size tables inside the object, so that a lookup needs no pointer.
-    // Wide rows keep the bases at 16 KB, in the first-level cache next to the
-    // flush table.
+    // The seven-card table, the one simulations use, takes the rank key as it
+    // is and spends slots for that; its 17 KB of offsets stay in the
+    // first-level cache next to the flush table.
+    static constexpr std::uint32_t kMostSevenKey = 4 * kRankKeys[12] + 3 * kRankKeys[11]; // four aces, three kings
     std::array<EvalHand, kCardCount> m_cards{};
-    std::array<HandValue, 8192> m_flush{}; // by the 13-bit rank mask of the flush suit
-    RankLookup<13, 65 * 1024> m_seven;     // 49,205 rank multisets of seven cards
-    RankLookup<13, 33 * 1024> m_fewer;     // 26,950 of up to six cards
+    std::array<HandValue, 8192> m_flush{};                                    // by the 13-bit rank mask of the flush suit
+    RankLookup<false, 12, (kMostSevenKey >> 12) + 1, 108 * 1024> m_seven; // 49,205 rank multisets of seven cards
+    RankLookup<true, 13, 1 << 12, 33 * 1024> m_fewer;                      // 26,950 of up to six cards
 };
 
 } // namespace tallyhand
