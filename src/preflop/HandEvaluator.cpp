@@ -139,7 +139,7 @@ void fill(Lookup& lookup, const std::vector<std::pair<std::uint32_t, HandValue>>
     std::vector<std::vector<std::pair<std::uint32_t, HandValue>>> rows(Lookup::kRows);
     for (const auto& [key, value] : entries) {
         const std::uint32_t spread = Lookup::spread(key);
-        if (key >> Lookup::kHashBits != 0 || spread >> RowShift >= Lookup::kRows)
+        if (spread >> RowShift >= Lookup::kRows)
             throw std::logic_error("rank keys exceed the table's rows");
         rows[spread >> RowShift].emplace_back(spread & ((1u << RowShift) - 1), value);
     }

@@ -33,22 +33,24 @@ struct EvalHand {
     friend constexpr EvalHand operator+(EvalHand a, const EvalHand& b) { return a += b; }
 };
 
-// Values of rank multisets by their rank key, in rows of 2^RowShift keys;
-// every row is shifted to a base where its keys land on slots no other row
-// uses. Hashed, the key is first multiplied by an odd number modulo 2^25 (a
-// bijection, as rank keys stay below 2^25): that spreads the keys evenly over
-// the rows and packs them densely, for one multiplication more per lookup.
-template <bool Hashed, int RowShift, std::size_t Rows, std::size_t Slots>
+// Values of rank multisets by their rank key (at most MostKey), in rows of
+// 2^RowShift keys; every row is shifted to a base where its keys land on slots
+// no other row uses. Hashed, the key is first multiplied by an odd number
+// modulo 2^25 (a bijection, as rank keys stay below 2^25): that spreads the
+// keys evenly over the rows and packs them densely, for one multiplication
+// more per lookup.
+template <bool Hashed, int RowShift, std::uint32_t MostKey, std::size_t Slots>
 struct RankLookup {
     static constexpr int kHashBits = 25;
     static constexpr std::uint32_t kKeyMixer = 0xC2B2AE3Du;
-    static constexpr std::size_t kRows = Rows;
+    static_assert(MostKey < (1u << kHashBits), "rank keys stay below 2^25");
+    static constexpr std::size_t kRows = ((Hashed ? (1u << kHashBits) - 1 : MostKey) >> RowShift) + 1;
     static constexpr int kRowShift = RowShift;
     static constexpr std::size_t kSlots = Slots;
 
     // Per row its base minus the row's lowest key, so that a key plus its
     // row's offset is its slot (modulo 2^32).
-    std::array<std::uint32_t, Rows> offsets{};
+    std::array<std::uint32_t, kRows> offsets{};
     std::array<HandValue, Slots> values{};
 
     static constexpr std::uint32_t spread(std::uint32_t rankKey)
@@ -117,10 +119,11 @@ private:
     // is and spends slots for that; its 17 KB of offsets stay in the
     // first-level cache next to the flush table.
     static constexpr std::uint32_t kMostSevenKey = 4 * kRankKeys[12] + 3 * kRankKeys[11]; // four aces, three kings
+    static constexpr std::uint32_t kMostSixKey = 4 * kRankKeys[12] + 2 * kRankKeys[11];
     std::array<EvalHand, kCardCount> m_cards{};
-    std::array<HandValue, 8192> m_flush{};                                    // by the 13-bit rank mask of the flush suit
-    RankLookup<false, 12, (kMostSevenKey >> 12) + 1, 108 * 1024> m_seven; // 49,205 rank multisets of seven cards
-    RankLookup<true, 13, 1 << 12, 33 * 1024> m_fewer;                      // 26,950 of up to six cards
+    std::array<HandValue, 8192> m_flush{};                          // by the 13-bit rank mask of the flush suit
+    RankLookup<false, 12, kMostSevenKey, 108 * 1024> m_seven;       // 49,205 rank multisets of seven cards
+    RankLookup<true, 13, kMostSixKey, 33 * 1024> m_fewer;           // 26,950 of up to six cards
 };
 
 } // namespace tallyhand

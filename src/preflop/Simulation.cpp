@@ -98,7 +98,6 @@ public:
         }
     }
 
-
 private:
     const HandEvaluator& m_evaluator;
     int m_players;
@@ -190,8 +189,10 @@ void dealRandomChunk(const RunContext& ctx, std::uint64_t chunk, std::uint64_t d
     const auto left = static_cast<std::uint32_t>(ctx.deck.size());
     // What each card adds to a hand: its key beyond the empty key, its mask.
     std::array<EvalHand, kCardCount> cards{};
-    for (std::size_t i = 0; i < left; ++i)
-        cards[i] = {ctx.evaluator.card(ctx.deck[i]).key - EvalHand::kEmptyKey, ctx.evaluator.card(ctx.deck[i]).mask};
+    for (std::size_t i = 0; i < left; ++i) {
+        const EvalHand card = ctx.evaluator.card(ctx.deck[i]);
+        cards[i] = {card.key - EvalHand::kEmptyKey, card.mask};
+    }
     const std::uint64_t product = FastRandom::batchProduct(left, Missing);
     const std::uint64_t threshold = FastRandom::batchThreshold(product);
     // Boards are dealt a batch at a time and then decided, so that the table
@@ -228,26 +229,22 @@ void dealRandomChunk(const RunContext& ctx, std::uint64_t chunk, std::uint64_t d
     counts.deals += deals;
 }
 
-// Per suit: the cards left to deal, the fixed board cards, and the most hole
-// cards of it that one player holds.
+// Per suit: the fixed board cards, and the most hole cards of it that one
+// player holds.
 struct SuitCounts {
-    std::array<int, 4> left{13, 13, 13, 13}, fixed{}, mostHole{};
+    std::array<int, 4> fixed{}, mostHole{};
 
     explicit SuitCounts(const SimulationSetup& setup)
     {
         for (const auto& hand : setup.hands) {
             std::array<int, 4> own{};
-            for (Card c : hand) {
+            for (Card c : hand)
                 ++own[static_cast<std::size_t>(suitOf(c) - 1)];
-                --left[static_cast<std::size_t>(suitOf(c) - 1)];
-            }
             for (std::size_t s = 0; s < 4; ++s)
                 mostHole[s] = std::max(mostHole[s], own[s]);
         }
-        for (Card c : setup.board) {
+        for (Card c : setup.board)
             ++fixed[static_cast<std::size_t>(suitOf(c) - 1)];
-            --left[static_cast<std::size_t>(suitOf(c) - 1)];
-        }
     }
 };
 
@@ -309,12 +306,14 @@ void enumerateExact(const RunContext& ctx, const SimulationSetup& setup, LocalCo
         std::array<int, 13> others = available;
         for (Card c : bySuit[s])
             --others[static_cast<std::size_t>(rankOf(c) - 2)];
-        for (int inSuit = 0; inSuit <= std::min(Missing, suits.left[s]); ++inSuit) {
+        const auto& cards = bySuit[s];
+        for (int inSuit = 0; inSuit <= std::min(Missing, static_cast<int>(cards.size())); ++inSuit) {
             if (suits.fixed[s] + inSuit + suits.mostHole[s] < 5)
                 continue;
             const std::vector<RankMultiset> rest = rankMultisets(others, Missing - inSuit);
             const auto decide = [&](const EvalHand& board) {
-                // Those who hold a flush hold it whatever the other cards are.
+                // Those who hold a flush hold it whatever the other cards are
+                // (a flush value is never 0, the others' entries are).
                 const auto flushes = ctx.scorer.withFlushes<Players>(board, std::array<HandValue, Players>{});
                 const auto boardRankKey = static_cast<std::uint32_t>(board.key);
                 for (const auto& ranks : rest) {
@@ -327,7 +326,6 @@ void enumerateExact(const RunContext& ctx, const SimulationSetup& setup, LocalCo
                     DealScorer::count<Players>(plain, ~ranks.weight + 1, counts); // minus weight, modulo 2^64
                 }
             };
-            const auto& cards = bySuit[s];
             const auto subsets = [&](auto& self, std::size_t from, int left, const EvalHand& board) -> void {
                 if (left == 0) {
                     decide(board);

@@ -43,8 +43,8 @@ ShowdownPanel::ShowdownPanel(QWidget* parent) : QWidget(parent)
     controls->addWidget(m_edit98, 0, 1);
     m_exact = new QCheckBox(QStringLiteral("exakt"), shown);
     m_exact->setObjectName(QStringLiteral("cb_exakt"));
-    m_exact->setToolTip(QStringLiteral("Jedes mögliche Board genau einmal auswerten (meist schneller als zufällige "
-                                       "Boards); ohne Haken so viele zufällige Boards wie unter \"Hands\""));
+    m_exact->setToolTip(QStringLiteral("Jedes mögliche Board genau einmal auswerten (schneller als zufällige Boards); "
+                                       "ohne Haken so viele zufällige Boards wie unter \"Hands\""));
     // Counting every board is exact and, with the shown-down hands known, quick.
     m_exact->setChecked(true);
     controls->addWidget(m_exact, 0, 2);
