@@ -99,6 +99,21 @@ TEST(UserConfig, UserNameRules)
     EXPECT_EQ(userNameFromIni("username=Hero\r"), "Hero"); // no CR kept
 }
 
+TEST(UserConfig, FolderListRoundTripsAndNeverShadowsTheName)
+{
+    TempDir home;
+    const auto ini = home.path() / kIniFile;
+    const std::vector<std::string> folders{"/home/username/Hands", "C:\\PokerStars\\HandHistory\\Joe"};
+    writeIni(ini, "Joe", folders);
+    const std::string text = readBytes(ini);
+    EXPECT_EQ(userNameFromIni(text), "Joe");
+    EXPECT_EQ(handFoldersFromIni(text), folders);
+    EXPECT_EQ(handFoldersFromIni("[USER]\r\nfolder=/x\r\n[HANDHISTORY]\r\nfolder=/a\r\nfolder=\r\n[OTHER]\r\nfolder=/b\r\n"),
+              std::vector<std::string>{"/a"});
+    writeIni(ini, "Joe", {});
+    EXPECT_EQ(readBytes(ini), "[USER]\r\nusername=Joe\r\n");
+}
+
 TEST(Startup, MissingIniIsCreatedAndNothingElseHappens)
 {
     TempDir home;
