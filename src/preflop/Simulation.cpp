@@ -19,6 +19,7 @@ constexpr std::uint64_t kChunkDeals = 1 << 15;
 struct LocalCounts {
     std::array<std::array<std::uint64_t, kHandClassCount>, kMaxSimulationPlayers> wins{};
     std::array<std::array<std::uint64_t, kHandClassCount>, kMaxSimulationPlayers> splits{};
+    std::array<std::uint64_t, kMaxSimulationPlayers> splitShares{};
     std::uint64_t deals = 0;
 };
 
@@ -93,8 +94,12 @@ public:
         if ((holders & (holders - 1)) == 0) {
             counts.wins[static_cast<std::size_t>(std::countr_zero(holders))][cls] += weight;
         } else {
-            for (; holders != 0; holders &= holders - 1)
-                counts.splits[static_cast<std::size_t>(std::countr_zero(holders))][cls] += weight;
+            const std::uint64_t share = weight * (kShareUnit / static_cast<std::uint64_t>(std::popcount(holders)));
+            for (; holders != 0; holders &= holders - 1) {
+                const auto p = static_cast<std::size_t>(std::countr_zero(holders));
+                counts.splits[p][cls] += weight;
+                counts.splitShares[p] += share;
+            }
         }
     }
 
@@ -155,6 +160,10 @@ CardMask usedCards(const SimulationSetup& setup)
     }
     for (Card c : setup.board)
         take(c);
+    for (Card c : setup.dead)
+        take(c);
+    if (kCardCount - cardCount(used) < 5 - static_cast<int>(setup.board.size()))
+        throw std::invalid_argument("too few cards left for the board");
     return used;
 }
 
@@ -401,6 +410,8 @@ SimulationCounters runSimulation(const SimulationSetup& setup, const SimulationO
         }
         const std::lock_guard lock(merge);
         result.deals += counts.deals;
+        for (int p = 0; p < result.players; ++p)
+            result.splitShares[p] += counts.splitShares[p];
         for (int p = 0; p < result.players; ++p)
             for (int cls = 0; cls < kHandClassCount; ++cls) {
                 const auto category = static_cast<std::size_t>(categoryOfClass(cls) - 1);

@@ -18,7 +18,11 @@ inline constexpr int kSimulationCategories = 10; // 1 royal flush .. 10 high car
 struct SimulationSetup {
     std::vector<std::array<Card, 2>> hands;
     std::vector<Card> board;
+    std::vector<Card> dead; // out of the deck, in nobody's hand
 };
+
+// A deal shared by k players gives each kShareUnit / k: whole for 1 to 10 sharers.
+inline constexpr std::uint64_t kShareUnit = 2520;
 
 // The counters of one run. Index [player][category - 1].
 struct SimulationCounters {
@@ -28,6 +32,7 @@ struct SimulationCounters {
     std::array<std::uint64_t, kMaxSimulationPlayers> splits{};
     std::array<std::array<std::uint64_t, kSimulationCategories>, kMaxSimulationPlayers> winsByCategory{};
     std::array<std::array<std::uint64_t, kSimulationCategories>, kMaxSimulationPlayers> splitsByCategory{};
+    std::array<std::uint64_t, kMaxSimulationPlayers> splitShares{}; // in kShareUnit per deal
     bool stopped = false; // the stop flag ended the run early; deals counts what was done
 };
 
