@@ -1,9 +1,11 @@
-// tallyhand-cli equity: win and split chances of known hands, by random boards
-// or by every possible board.
+// tallyhand-cli equity: win and split chances of known hands or ranges, by
+// random boards or by every possible board.
 #include "cards/CardText.h"
 #include "cli/Command.h"
 #include "cli/Json.h"
+#include "cli/RangeEquityReport.h"
 #include "cli/Report.h"
+#include "preflop/RangeEquity.h"
 #include "preflop/SimulationInput.h"
 #include "preflop/SimulationResults.h"
 
@@ -108,6 +110,50 @@ void printText(const SimulationSetup& setup, const SimulationCounters& counters,
     printGrid("Splits", absolute.splitGrid);
 }
 
+int runRanges(const Args& players, const std::string& boardText, const std::string& deadText,
+              const SimulationOptions& simulation, bool json, bool forceExact, bool randomOnly)
+{
+    RangeSetup setup;
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        if (const auto cards = parseCards(players[i]); cards && cards->size() == 2 && (*cards)[0] != (*cards)[1]) {
+            HandRange hand;
+            hand.single = true;
+            hand.hands.push_back({{std::max((*cards)[0], (*cards)[1]), std::min((*cards)[0], (*cards)[1])}, kFullWeight});
+            setup.players.push_back(hand);
+            continue;
+        }
+        const RangeParse parsed = parseRange(players[i]);
+        if (!parsed.ok()) {
+            std::cerr << "Spieler " << i + 1 << ": " << parsed.error << '\n';
+            return 1;
+        }
+        setup.players.push_back(parsed.range);
+    }
+    for (const auto& [text, to, what] : {std::tuple{&boardText, &setup.board, "Board"}, std::tuple{&deadText, &setup.dead, "Tote Karten"}}) {
+        const auto cards = parseCards(*text);
+        if (!cards) {
+            std::cerr << what << ": \u201E" << *text << "\u201C ist nicht lesbar (Beispiel: 2h7s9d oder 2Herz,7Pik,9Karo).\n";
+            return 1;
+        }
+        *to = *cards;
+    }
+    RangeSetup checked = setup;
+    if (const std::string error = prepareRangeSetup(checked); !error.empty()) {
+        std::cerr << error << '\n';
+        return 1;
+    }
+    RangeEquityOptions options;
+    options.seed = simulation.seed;
+    // --deals asks for random deals, --exact for every deal; neither: exact when it fits a second.
+    options.deals = simulation.deals;
+    if (randomOnly)
+        options.exactSeconds = 0;
+    options.forceExact = forceExact;
+    const RangeEquityResult result = runRangeEquity(checked, options);
+    printRangeEquity(checked, players, result, json, processDecimalSeparator());
+    return 0;
+}
+
 int runEquity(const Args& given)
 {
     Args args = given;
@@ -116,10 +162,13 @@ int runEquity(const Args& given)
     const bool hasDeals = std::find(args.begin(), args.end(), "--deals") != args.end();
     const bool hasBoard = std::find(args.begin(), args.end(), "--board") != args.end();
     const bool hasSeed = std::find(args.begin(), args.end(), "--seed") != args.end();
+    const bool hasDead = std::find(args.begin(), args.end(), "--dead") != args.end();
     const std::string dealsText = takeOption(args, "--deals");
     const std::string boardText = takeOption(args, "--board");
     const std::string seedText = takeOption(args, "--seed");
-    if ((hasDeals && dealsText.empty()) || (hasBoard && boardText.empty()) || (hasSeed && seedText.empty())) {
+    const std::string deadText = takeOption(args, "--dead");
+    if ((hasDeals && dealsText.empty()) || (hasBoard && boardText.empty()) || (hasSeed && seedText.empty()) ||
+        (hasDead && deadText.empty())) {
         std::cerr << "Fehlender Wert nach einer Option.\n";
         return 2;
     }
@@ -148,6 +197,16 @@ int runEquity(const Args& given)
     } else {
         options.seed = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     }
+
+    // Ranges (or dead cards) take their own road; known hands alone keep the
+    // simulation's output.
+    bool ranges = hasDead;
+    for (const auto& a : args) {
+        const auto cards = parseCards(a);
+        ranges = ranges || !cards || cards->size() != 2;
+    }
+    if (ranges)
+        return runRanges(args, boardText, deadText, options, json, exact, hasDeals && !exact);
 
     // Rows in the hole-card list form, so that the checks and messages are the window's.
     std::vector<std::string> rows;
@@ -192,7 +251,8 @@ int runEquity(const Args& given)
 }
 
 const RegisterCommand registration(
-    "equity", "equity [--deals N] [--board KARTEN] [--exact] [--seed S] [--json] HAND...", runEquity);
+    "equity", "equity [--deals N] [--board KARTEN] [--dead KARTEN] [--exact] [--seed S] [--json] HAND|RANGE...",
+    runEquity);
 
 } // namespace
 } // namespace tallyhand::cli
