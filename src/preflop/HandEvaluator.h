@@ -67,13 +67,33 @@ struct RankLookup {
     }
 };
 
+// Every table the evaluator reads, made at build time by the table generator
+// (src/preflop/tablegen) and compiled in as constant data: nothing is built
+// when a program starts.
+struct EvaluatorTables {
+    static constexpr std::array<std::uint32_t, 13> kRankKeys{
+        1, 5, 24, 112, 521, 2247, 9244, 30823, 103066, 250154, 667453, 1526359, 3453520};
+    // The seven-card table takes the rank key as it is and spends slots for
+    // that; its 17 KB of offsets stay in the first-level cache next to the
+    // flush table.
+    static constexpr std::uint32_t kMostSevenKey = 4 * kRankKeys[12] + 3 * kRankKeys[11]; // four aces, three kings
+    static constexpr std::uint32_t kMostSixKey = 4 * kRankKeys[12] + 2 * kRankKeys[11];
+
+    std::array<EvalHand, kCardCount> cards{};
+    std::array<HandValue, 8192> flush{};                     // by the 13-bit rank mask of the flush suit
+    RankLookup<false, 12, kMostSevenKey, 108 * 1024> seven;  // 49,205 rank multisets of seven cards
+    RankLookup<true, 13, kMostSixKey, 33 * 1024> fewer;      // 26,950 of up to six cards
+};
+
+extern constinit const EvaluatorTables kEvaluatorTables;
+
 class HandEvaluator {
 public:
-    // The shared tables, built once on first use (thread-safe).
+    // The evaluator over the compiled-in tables.
     static const HandEvaluator& instance();
 
     // A hand holding only `card`; add hands with + or +=.
-    EvalHand card(Card c) const { return m_cards[c]; }
+    EvalHand card(Card c) const { return kEvaluatorTables.cards[c]; }
     EvalHand hand(std::span<const Card> cards) const;
 
     // Value of the best five of the cards (five to seven cards, no card twice).
@@ -83,8 +103,8 @@ public:
     {
         // One test for the rare cases: a flush, or fewer than seven cards.
         if ((h.key & kUncommon) != 0) [[unlikely]]
-            return (h.key & kFlushCheck) != 0 ? flushValue(h) : m_fewer(static_cast<std::uint32_t>(h.key));
-        return m_seven(static_cast<std::uint32_t>(h.key));
+            return (h.key & kFlushCheck) != 0 ? flushValue(h) : kEvaluatorTables.fewer(static_cast<std::uint32_t>(h.key));
+        return kEvaluatorTables.seven(static_cast<std::uint32_t>(h.key));
     }
     HandValue evaluate(std::span<const Card> cards) const { return evaluate(hand(cards)); }
     // The flush the cards make, or `noFlush` (their value without suits) when they make none.
@@ -93,37 +113,25 @@ public:
         return (h.key & kFlushCheck) != 0 ? flushValue(h) : noFlush;
     }
     // The value of seven cards whose ranks sum to `rankKey`, suits left out.
-    HandValue sevenRanksValue(std::uint32_t rankKey) const { return m_seven(rankKey); }
+    HandValue sevenRanksValue(std::uint32_t rankKey) const { return kEvaluatorTables.seven(rankKey); }
 
     // Bytes held by the lookup tables.
     std::size_t tableBytes() const;
 
-    static constexpr std::array<std::uint32_t, 13> kRankKeys{
-        1, 5, 24, 112, 521, 2247, 9244, 30823, 103066, 250154, 667453, 1526359, 3453520};
+    static constexpr std::array<std::uint32_t, 13> kRankKeys = EvaluatorTables::kRankKeys;
     static constexpr std::uint64_t kFlushCheck = std::uint64_t{0x8888} << 32;
     static constexpr std::uint64_t kUncommon = kFlushCheck | (std::uint64_t{31} << 48);
 
 private:
-    HandEvaluator();
+    HandEvaluator() = default;
 
     // The flush of the cards, which hold one.
     HandValue flushValue(const EvalHand& h) const
     {
         // From the counters themselves, so that the test above stays a plain test.
         const int suit = std::countr_zero((h.key >> 35) & 0x1111) >> 2;
-        return m_flush[(h.mask >> (16 * suit)) & 0x1fff];
+        return kEvaluatorTables.flush[(h.mask >> (16 * suit)) & 0x1fff];
     }
-
-    // Fixed-size tables inside the object, so that a lookup needs no pointer.
-    // The seven-card table, the one simulations use, takes the rank key as it
-    // is and spends slots for that; its 17 KB of offsets stay in the
-    // first-level cache next to the flush table.
-    static constexpr std::uint32_t kMostSevenKey = 4 * kRankKeys[12] + 3 * kRankKeys[11]; // four aces, three kings
-    static constexpr std::uint32_t kMostSixKey = 4 * kRankKeys[12] + 2 * kRankKeys[11];
-    std::array<EvalHand, kCardCount> m_cards{};
-    std::array<HandValue, 8192> m_flush{};                          // by the 13-bit rank mask of the flush suit
-    RankLookup<false, 12, kMostSevenKey, 108 * 1024> m_seven;       // 49,205 rank multisets of seven cards
-    RankLookup<true, 13, kMostSixKey, 33 * 1024> m_fewer;           // 26,950 of up to six cards
 };
 
 } // namespace tallyhand
