@@ -1,5 +1,6 @@
 // tallyhand-cli equity: win and split chances of known hands or ranges, by
 // random boards or by every possible board.
+#include "cards/CardList.h"
 #include "cards/CardText.h"
 #include "cli/Command.h"
 #include "cli/Json.h"
@@ -18,42 +19,6 @@
 
 namespace tallyhand::cli {
 namespace {
-
-// Cards written as "AhKd", "Ah Kd", "AHerz,KPik" or "AHerz KPik".
-std::optional<std::vector<Card>> parseCards(const std::string& text)
-{
-    std::vector<Card> cards;
-    std::string token;
-    auto flush = [&]() -> bool {
-        if (token.empty())
-            return true;
-        if (const auto c = parseCardText(token)) {
-            cards.push_back(*c);
-        } else {
-            if (token.size() % 2 != 0)
-                return false;
-            for (std::size_t i = 0; i < token.size(); i += 2) {
-                const auto h = parseHistoryCard(std::string_view(token).substr(i, 2));
-                if (!h)
-                    return false;
-                cards.push_back(*h);
-            }
-        }
-        token.clear();
-        return true;
-    };
-    for (char c : text) {
-        if (c == ',' || c == ' ') {
-            if (!flush())
-                return std::nullopt;
-        } else {
-            token += c;
-        }
-    }
-    if (!flush())
-        return std::nullopt;
-    return cards;
-}
 
 std::string handText(const std::array<Card, 2>& hand) { return historyCardText(hand[0]) + historyCardText(hand[1]); }
 
@@ -115,14 +80,7 @@ int runRanges(const Args& players, const std::string& boardText, const std::stri
 {
     RangeSetup setup;
     for (std::size_t i = 0; i < players.size(); ++i) {
-        if (const auto cards = parseCards(players[i]); cards && cards->size() == 2 && (*cards)[0] != (*cards)[1]) {
-            HandRange hand;
-            hand.single = true;
-            hand.hands.push_back({{std::max((*cards)[0], (*cards)[1]), std::min((*cards)[0], (*cards)[1])}, kFullWeight});
-            setup.players.push_back(hand);
-            continue;
-        }
-        const RangeParse parsed = parseRange(players[i]);
+        const RangeParse parsed = parseHandOrRange(players[i]);
         if (!parsed.ok()) {
             std::cerr << "Spieler " << i + 1 << ": " << parsed.error << '\n';
             return 1;
@@ -130,7 +88,7 @@ int runRanges(const Args& players, const std::string& boardText, const std::stri
         setup.players.push_back(parsed.range);
     }
     for (const auto& [text, to, what] : {std::tuple{&boardText, &setup.board, "Board"}, std::tuple{&deadText, &setup.dead, "Tote Karten"}}) {
-        const auto cards = parseCards(*text);
+        const auto cards = parseCardList(*text);
         if (!cards) {
             std::cerr << what << ": \u201E" << *text << "\u201C ist nicht lesbar (Beispiel: 2h7s9d oder 2Herz,7Pik,9Karo).\n";
             return 1;
@@ -202,7 +160,7 @@ int runEquity(const Args& given)
     // simulation's output.
     bool ranges = hasDead;
     for (const auto& a : args) {
-        const auto cards = parseCards(a);
+        const auto cards = parseCardList(a);
         ranges = ranges || !cards || cards->size() != 2;
     }
     if (ranges)
@@ -211,7 +169,7 @@ int runEquity(const Args& given)
     // Rows in the hole-card list form, so that the checks and messages are the window's.
     std::vector<std::string> rows;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const auto cards = parseCards(args[i]);
+        const auto cards = parseCardList(args[i]);
         if (!cards || cards->size() != 2) {
             std::cerr << "Hand " << i + 1 << ": \u201E" << args[i]
                       << "\u201C sind nicht zwei Karten (Beispiel: AhKd oder AHerz,KPik).\n";
@@ -221,7 +179,7 @@ int runEquity(const Args& given)
     }
     std::vector<std::string> board;
     if (hasBoard) {
-        const auto cards = parseCards(boardText);
+        const auto cards = parseCardList(boardText);
         if (!cards) {
             std::cerr << "Board: \u201E" << boardText << "\u201C ist nicht lesbar (Beispiel: 2h7s9d oder 2Herz,7Pik,9Karo).\n";
             return 1;

@@ -1,5 +1,6 @@
 #include "preflop/HandRange.h"
 
+#include "cards/CardList.h"
 #include "cards/CardText.h"
 
 #include <algorithm>
@@ -286,6 +287,37 @@ RangeParse parseRange(std::string_view text)
                 result.range.hands.push_back({{a, b}, weights[a][b]});
     result.range.single = parts == 1 && singleHand;
     return result;
+}
+
+RangeParse parseHandOrRange(std::string_view text)
+{
+    if (const auto cards = parseCardList(text); cards && cards->size() == 2 && (*cards)[0] != (*cards)[1]) {
+        RangeParse hand;
+        hand.range.single = true;
+        hand.range.hands.push_back({{std::max((*cards)[0], (*cards)[1]), std::min((*cards)[0], (*cards)[1])}, kFullWeight});
+        return hand;
+    }
+    return parseRange(text);
+}
+
+std::vector<int> classesOf(const HandRange& range)
+{
+    std::array<bool, kStartingClassCount> held{};
+    for (const auto& h : range.hands)
+        held[static_cast<std::size_t>(startingClassOf(h.cards[0], h.cards[1]))] = true;
+    std::vector<int> out;
+    for (int cls = 0; cls < kStartingClassCount; ++cls)
+        if (held[static_cast<std::size_t>(cls)])
+            out.push_back(cls);
+    return out;
+}
+
+std::string classListText(const std::vector<int>& classes)
+{
+    std::string text;
+    for (int cls : classes)
+        text += (text.empty() ? "" : ",") + startingClassName(cls);
+    return text;
 }
 
 HandRange withoutCards(const HandRange& range, CardMask known)

@@ -54,6 +54,15 @@ struct RangeParse {
 // class order. A hand named twice keeps the later weight.
 RangeParse parseRange(std::string_view text);
 
+// A known hand in any card notation ("AhKd", "Ah Kd", "AHerz,KPik") or else a
+// range as parseRange reads it.
+RangeParse parseHandOrRange(std::string_view text);
+
+// The classes some hand of the range belongs to, ascending.
+std::vector<int> classesOf(const HandRange& range);
+// The classes as a comma list of their names ("AA,AKs,AKo").
+std::string classListText(const std::vector<int>& classes);
+
 // The range without every hand that uses one of `known`.
 HandRange withoutCards(const HandRange& range, CardMask known);
 

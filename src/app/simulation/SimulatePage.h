@@ -14,6 +14,8 @@ class QTableWidget;
 namespace tallyhand::app {
 
 class CardButtonPanel;
+class RangeEditor;
+class RangeEquityPanel;
 class SimulationFrontEnd;
 
 // TabSheet53 "Simulate Board": seats with hole cards and the simulation results.
@@ -32,6 +34,11 @@ public:
     // The two card fields of seat 0 ("My") .. 9.
     QLineEdit* seatField(int seat, int card) const { return m_fields[static_cast<std::size_t>(seat)][static_cast<std::size_t>(card)]; }
     SimulationFrontEnd* simulation() const { return m_simulation; }
+    // The range field of seat 0 .. 9: a range, or a hand in any card notation.
+    QLineEdit* rangeField(int seat) const { return m_ranges[static_cast<std::size_t>(seat)]; }
+    RangeEditor* rangeEditor() const { return m_editor; }
+    RangeEquityPanel* equityPanel() const { return m_equity; }
+    QWidget* equityPage() const { return m_equityPage; } // "Equity"
 
 public slots:
     void Button146Click(); // "berechnen"
@@ -42,6 +49,10 @@ public slots:
     void rb_sp_wahr_24Click();
 
 private:
+    // With a range, a board or dead cards the equity of ranges is computed;
+    // with known hands alone the simulation runs as before.
+    bool rangesWanted() const;
+    void startRanges();
 
     QWidget* m_seats = nullptr;
     QTabWidget* m_results = nullptr;
@@ -50,6 +61,12 @@ private:
     QWidget* m_splits = nullptr;
     CardButtonPanel* m_panel = nullptr;
     std::array<std::array<QLineEdit*, 2>, 10> m_fields{};
+    std::array<QLineEdit*, 10> m_ranges{};
+    QLineEdit* m_board = nullptr;
+    QLineEdit* m_dead = nullptr;
+    RangeEditor* m_editor = nullptr;
+    RangeEquityPanel* m_equity = nullptr;
+    QWidget* m_equityPage = nullptr;
     QPushButton* m_calculate = nullptr;
     QListWidget* m_lb = nullptr;
     QListWidget* m_lbWahrsWahr = nullptr;
