@@ -13,7 +13,7 @@ using namespace tallyhand;
 namespace {
 
 // Class names of a range's hands with how many hands each has.
-std::map<std::string, int> classesOf(const HandRange& range)
+std::map<std::string, int> handsPerClass(const HandRange& range)
 {
     std::map<std::string, int> out;
     for (const auto& h : range.hands)
@@ -48,7 +48,7 @@ TEST(HandRange, FormsGiveWholeClasses)
     for (const auto& c : cases) {
         const RangeParse parsed = parseRange(c.text);
         ASSERT_TRUE(parsed.ok()) << c.text << ": " << parsed.error;
-        const auto classes = classesOf(parsed.range);
+        const auto classes = handsPerClass(parsed.range);
         std::set<std::string> names;
         for (const auto& [name, count] : classes) {
             names.insert(name);
