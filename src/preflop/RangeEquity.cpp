@@ -238,54 +238,85 @@ RangeEquityResult runExact(const RangeSetup& setup, unsigned threads, const Simu
     return result;
 }
 
-// Per-thread sums of a random run; the squares of the per-deal shares give
-// the standard error.
+// What a random run needs of each player's hands, laid out flat: per hand
+// its cards as a mask, its evaluator hand and its class; per player the
+// running sums of the weights (empty when all weights are equal).
+struct RandomPlan {
+    struct Hand {
+        CardMask mask;
+        EvalHand hole;
+        std::uint32_t cls;
+    };
+    std::size_t players = 0;
+    std::array<std::vector<Hand>, kMaxSimulationPlayers> hands;
+    std::array<std::vector<std::uint32_t>, kMaxSimulationPlayers> upTo;
+    CardMask fixed = 0;
+    EvalHand board;
+    int missing = 0;
+
+    explicit RandomPlan(const RangeSetup& setup)
+    {
+        const HandEvaluator& ev = HandEvaluator::instance();
+        players = setup.players.size();
+        for (std::size_t p = 0; p < players; ++p) {
+            bool equal = true;
+            std::uint32_t sum = 0;
+            for (const auto& h : setup.players[p].hands) {
+                hands[p].push_back({handMask(h.cards), ev.card(h.cards[0]) + ev.card(h.cards[1]),
+                                    static_cast<std::uint32_t>(startingClassOf(h.cards[0], h.cards[1]))});
+                upTo[p].push_back(sum += h.weight);
+                equal = equal && h.weight == setup.players[p].hands[0].weight;
+            }
+            if (equal)
+                upTo[p].clear();
+        }
+        fixed = maskOfCards(setup.board) | maskOfCards(setup.dead);
+        board = ev.hand(setup.board);
+        missing = 5 - static_cast<int>(setup.board.size());
+    }
+
+    std::uint32_t draw(std::size_t p, FastRandom& random) const
+    {
+        const auto n = static_cast<std::uint32_t>(hands[p].size());
+        if (upTo[p].empty())
+            return n == 1 ? 0 : random.below(n);
+        const std::uint32_t r = random.below(upTo[p].back());
+        return static_cast<std::uint32_t>(std::upper_bound(upTo[p].begin(), upTo[p].end(), r) - upTo[p].begin());
+    }
+};
+
+// Per-thread sums of a random run, per player and class; the squares of the
+// per-deal shares give the standard error.
 struct RandomSums {
-    std::vector<PlayerEquity> players;
+    std::vector<std::array<EquityCounts, kStartingClassCount>> byClass;
     std::array<std::uint64_t, kMaxSimulationPlayers> squares{};
     std::uint64_t deals = 0;
 };
 
-// Draws a hand of a range by its weights.
-struct WeightedDraw {
-    std::vector<std::uint32_t> upTo; // running sums of the weights
-    std::uint32_t draw(FastRandom& random) const
-    {
-        const std::uint32_t r = random.below(upTo.back());
-        return static_cast<std::uint32_t>(std::upper_bound(upTo.begin(), upTo.end(), r) - upTo.begin());
-    }
-};
-
-void dealRandomChunk(const RangeSetup& setup, const std::vector<WeightedDraw>& draws, std::uint64_t chunk,
-                     std::uint64_t deals, std::uint64_t seed, RandomSums& sums)
+void dealRandomChunk(const RandomPlan& plan, std::uint64_t chunk, std::uint64_t deals, std::uint64_t seed,
+                     RandomSums& sums)
 {
     const HandEvaluator& ev = HandEvaluator::instance();
     FastRandom random(FastRandom::streamSeed(seed, chunk));
-    const std::size_t players = setup.players.size();
-    const CardMask fixed = maskOfCards(setup.board) | maskOfCards(setup.dead);
-    const EvalHand fixedBoard = ev.hand(setup.board);
-    const int missing = 5 - static_cast<int>(setup.board.size());
-    std::array<std::uint32_t, kMaxSimulationPlayers> picked{};
-    std::array<EvalHand, kMaxSimulationPlayers> holes{};
+    const std::size_t players = plan.players;
+    std::array<const RandomPlan::Hand*, kMaxSimulationPlayers> picked{};
     std::array<HandValue, kMaxSimulationPlayers> values{};
     for (std::uint64_t d = 0; d < deals; ++d) {
-        CardMask used = fixed;
+        CardMask used = plan.fixed;
         // Whole sets of hands are drawn again on a clash, so that each set
         // comes with the chance its weights give it.
         for (std::size_t p = 0; p < players;) {
-            const std::uint32_t i = draws[p].upTo.size() == 1 ? 0 : draws[p].draw(random);
-            const CardMask m = handMask(setup.players[p].hands[i].cards);
-            if ((m & used) != 0) {
-                used = fixed;
+            const RandomPlan::Hand& h = plan.hands[p][plan.draw(p, random)];
+            if ((h.mask & used) != 0) {
+                used = plan.fixed;
                 p = 0;
                 continue;
             }
-            used |= m;
-            picked[p] = i;
-            ++p;
+            used |= h.mask;
+            picked[p++] = &h;
         }
-        EvalHand board = fixedBoard;
-        for (int k = 0; k < missing; ++k) {
+        EvalHand board = plan.board;
+        for (int k = 0; k < plan.missing; ++k) {
             Card c;
             do
                 c = static_cast<Card>(random.below(kCardCount));
@@ -295,21 +326,23 @@ void dealRandomChunk(const RangeSetup& setup, const std::vector<WeightedDraw>& d
         }
         HandValue best = 0;
         for (std::size_t p = 0; p < players; ++p) {
-            const auto& cards = setup.players[p].hands[picked[p]].cards;
-            holes[p] = ev.card(cards[0]) + ev.card(cards[1]);
-            values[p] = ev.evaluate(board + holes[p]);
+            values[p] = ev.evaluate(board + picked[p]->hole);
             best = std::max(best, values[p]);
         }
-        const auto sharers = static_cast<std::uint64_t>(std::count(values.begin(), values.begin() + players, best));
+        unsigned holders = 0;
+        for (std::size_t p = 0; p < players; ++p)
+            holders |= static_cast<unsigned>(values[p] == best) << p;
+        const auto sharers = static_cast<std::uint64_t>(std::popcount(holders));
+        const std::uint64_t share = kShareUnit / sharers;
         for (std::size_t p = 0; p < players; ++p) {
-            const auto& cards = setup.players[p].hands[picked[p]].cards;
-            const bool holds = values[p] == best;
-            const std::uint64_t share = holds ? kShareUnit / sharers : 0;
-            const std::uint64_t wins = holds && sharers == 1, ties = holds && sharers > 1;
-            add(sums.players[p].total, 1, 1, wins, ties, share);
-            add(sums.players[p].byClass[static_cast<std::size_t>(startingClassOf(cards[0], cards[1]))], 1, 1, wins,
-                ties, share);
-            sums.squares[p] += share * share;
+            EquityCounts& c = sums.byClass[p][picked[p]->cls];
+            ++c.deals;
+            if ((holders >> p & 1) != 0) {
+                c.wins += sharers == 1;
+                c.ties += sharers > 1;
+                c.shares += share;
+                sums.squares[p] += share * share;
+            }
         }
     }
     sums.deals += deals;
@@ -327,12 +360,7 @@ RangeEquityResult runRandom(const RangeSetup& setup, const RangeEquityOptions& o
                             const SimulationProgress& progress, const std::atomic<bool>* stop)
 {
     const std::size_t players = setup.players.size();
-    std::vector<WeightedDraw> draws(players);
-    for (std::size_t p = 0; p < players; ++p) {
-        std::uint32_t sum = 0;
-        for (const auto& h : setup.players[p].hands)
-            draws[p].upTo.push_back(sum += h.weight);
-    }
+    const RandomPlan plan(setup);
     const std::uint64_t total = options.deals;
     const std::uint64_t items = (total + kChunkDeals - 1) / kChunkDeals;
     const unsigned threads =
@@ -341,10 +369,10 @@ RangeEquityResult runRandom(const RangeSetup& setup, const RangeEquityOptions& o
     std::atomic<std::uint64_t> next{0}, done{0};
     std::mutex lock;
     RandomSums all;
-    all.players.resize(players);
+    all.byClass.resize(players);
     const auto work = [&](bool reports) {
         RandomSums sums;
-        sums.players.resize(players);
+        sums.byClass.resize(players);
         for (;;) {
             if (stop != nullptr && stop->load(std::memory_order_relaxed))
                 break;
@@ -352,7 +380,7 @@ RangeEquityResult runRandom(const RangeSetup& setup, const RangeEquityOptions& o
             if (item >= items)
                 break;
             const std::uint64_t deals = std::min(kChunkDeals, total - item * kChunkDeals);
-            dealRandomChunk(setup, draws, item, deals, options.seed, sums);
+            dealRandomChunk(plan, item, deals, options.seed, sums);
             const std::uint64_t finished = done.fetch_add(deals) + deals;
             if (reports && progress)
                 progress(finished, total);
@@ -360,9 +388,8 @@ RangeEquityResult runRandom(const RangeSetup& setup, const RangeEquityOptions& o
         const std::lock_guard guard(lock);
         all.deals += sums.deals;
         for (std::size_t p = 0; p < players; ++p) {
-            merge(all.players[p].total, sums.players[p].total);
             for (std::size_t c = 0; c < kStartingClassCount; ++c)
-                merge(all.players[p].byClass[c], sums.players[p].byClass[c]);
+                merge(all.byClass[p][c], sums.byClass[p][c]);
             all.squares[p] += sums.squares[p];
         }
     };
@@ -376,13 +403,20 @@ RangeEquityResult runRandom(const RangeSetup& setup, const RangeEquityOptions& o
     RangeEquityResult result;
     result.deals = all.deals;
     result.stopped = all.deals < total;
-    result.players = std::move(all.players);
-    for (std::size_t p = 0; p < players && all.deals > 1; ++p) {
-        const double n = static_cast<double>(all.deals);
-        const double unit = static_cast<double>(kShareUnit);
-        const double mean = static_cast<double>(result.players[p].total.shares) / unit / n;
-        const double meanSquare = static_cast<double>(all.squares[p]) / (unit * unit) / n;
-        result.players[p].standardError = std::sqrt(std::max(0.0, meanSquare - mean * mean) / (n - 1));
+    result.players.resize(players);
+    for (std::size_t p = 0; p < players; ++p) {
+        PlayerEquity& pe = result.players[p];
+        for (std::size_t c = 0; c < kStartingClassCount; ++c) {
+            pe.byClass[c] = all.byClass[p][c];
+            merge(pe.total, all.byClass[p][c]);
+        }
+        if (all.deals > 1) {
+            const double n = static_cast<double>(all.deals);
+            const double unit = static_cast<double>(kShareUnit);
+            const double mean = static_cast<double>(pe.total.shares) / unit / n;
+            const double meanSquare = static_cast<double>(all.squares[p]) / (unit * unit) / n;
+            pe.standardError = std::sqrt(std::max(0.0, meanSquare - mean * mean) / (n - 1));
+        }
     }
     if (progress)
         progress(all.deals, total);
