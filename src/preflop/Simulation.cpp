@@ -103,6 +103,31 @@ public:
         }
     }
 
+    // Moves `weight` deals counted with the values `before` to the values
+    // `after`; nothing to do when the same players win in the same class.
+    template <int Players>
+    [[gnu::always_inline]] static void recount(const std::array<HandValue, Players>& before,
+                                               const std::array<HandValue, Players>& after, std::uint64_t weight,
+                                               LocalCounts& counts)
+    {
+        HandValue bestBefore = before[0], bestAfter = after[0];
+#pragma GCC unroll 10
+        for (int p = 1; p < Players; ++p) {
+            bestBefore = std::max(bestBefore, before[p]);
+            bestAfter = std::max(bestAfter, after[p]);
+        }
+        unsigned holdersBefore = 0, holdersAfter = 0;
+#pragma GCC unroll 10
+        for (int p = 0; p < Players; ++p) {
+            holdersBefore |= static_cast<unsigned>(before[p] == bestBefore) << p;
+            holdersAfter |= static_cast<unsigned>(after[p] == bestAfter) << p;
+        }
+        if (holdersBefore == holdersAfter && handClassOf(bestBefore) == handClassOf(bestAfter))
+            return;
+        count<Players>(after, weight, counts);
+        count<Players>(before, ~weight + 1, counts); // minus weight, modulo 2^64
+    }
+
 private:
     const HandEvaluator& m_evaluator;
     int m_players;
@@ -264,9 +289,14 @@ struct RankMultiset {
     std::uint64_t weight;
 };
 
-std::vector<RankMultiset> rankMultisets(const std::array<int, 13>& available, int size)
+// n choose k for the up to four cards of a rank.
+constexpr std::array<std::array<std::uint64_t, 5>, 5> kChoose{
+    {{1, 0, 0, 0, 0}, {1, 1, 0, 0, 0}, {1, 2, 1, 0, 0}, {1, 3, 3, 1, 0}, {1, 4, 6, 4, 1}}};
+
+// Into `out`, whose memory is kept from call to call.
+void rankMultisets(const std::array<int, 13>& available, int size, std::vector<RankMultiset>& out)
 {
-    std::vector<RankMultiset> out;
+    out.clear();
     const auto collect = [&](auto& self, std::size_t rank, int left, std::uint32_t key, std::uint64_t weight) -> void {
         if (left == 0) {
             out.push_back({key, weight});
@@ -276,10 +306,9 @@ std::vector<RankMultiset> rankMultisets(const std::array<int, 13>& available, in
             return;
         for (int k = 0; k <= std::min(left, available[rank]); ++k)
             self(self, rank + 1, left - k, key + static_cast<std::uint32_t>(k) * HandEvaluator::kRankKeys[rank],
-                 weight * binomial(available[rank], k));
+                 weight * kChoose[static_cast<std::size_t>(available[rank])][static_cast<std::size_t>(k)]);
     };
     collect(collect, 0, size, 0, 1);
-    return out;
 }
 
 // The exact count of every board without dealing most of them:
@@ -304,7 +333,9 @@ void enumerateExact(const RunContext& ctx, const SimulationSetup& setup, LocalCo
     }
     const auto fixedRankKey = static_cast<std::uint32_t>(ctx.fixedBoard.key);
 
-    for (const auto& ranks : rankMultisets(available, Missing)) {
+    thread_local std::vector<RankMultiset> multisets, rest;
+    rankMultisets(available, Missing, multisets);
+    for (const auto& ranks : multisets) {
         DealScorer::count<Players>(ctx.scorer.valuesWithoutFlush<Players>(fixedRankKey + ranks.key), ranks.weight,
                                    counts);
         counts.deals += ranks.weight;
@@ -319,7 +350,7 @@ void enumerateExact(const RunContext& ctx, const SimulationSetup& setup, LocalCo
         for (int inSuit = 0; inSuit <= std::min(Missing, static_cast<int>(cards.size())); ++inSuit) {
             if (suits.fixed[s] + inSuit + suits.mostHole[s] < 5)
                 continue;
-            const std::vector<RankMultiset> rest = rankMultisets(others, Missing - inSuit);
+            rankMultisets(others, Missing - inSuit, rest);
             const auto decide = [&](const EvalHand& board) {
                 // Those who hold a flush hold it whatever the other cards are
                 // (a flush value is never 0, the others' entries are).
@@ -331,8 +362,7 @@ void enumerateExact(const RunContext& ctx, const SimulationSetup& setup, LocalCo
                     for (int p = 0; p < Players; ++p)
                         if (flushes[p] != 0)
                             real[p] = flushes[p];
-                    DealScorer::count<Players>(real, ranks.weight, counts);
-                    DealScorer::count<Players>(plain, ~ranks.weight + 1, counts); // minus weight, modulo 2^64
+                    DealScorer::recount<Players>(plain, real, ranks.weight, counts);
                 }
             };
             const auto subsets = [&](auto& self, std::size_t from, int left, const EvalHand& board) -> void {
