@@ -4,8 +4,15 @@ target_compile_features(tallyhand_options INTERFACE cxx_std_20)
 target_compile_options(tallyhand_options INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
 target_compile_definitions(tallyhand_options INTERFACE QT_NO_CAST_FROM_ASCII)
+# The optimisation of Release builds, and link-time optimisation, kept
+# settable so that both can be measured against the benchmarks.
+set(TALLYHAND_OPTIMIZE "-O2" CACHE STRING "Optimisation flag of Release builds")
+option(TALLYHAND_LTO "Link-time optimisation" OFF)
 if(CMAKE_BUILD_TYPE STREQUAL "Release")
-  target_compile_options(tallyhand_options INTERFACE -O2)
+  target_compile_options(tallyhand_options INTERFACE ${TALLYHAND_OPTIMIZE})
+endif()
+if(TALLYHAND_LTO)
+  set(CMAKE_INTERPROCEDURAL_OPTIMIZATION ON)
 endif()
 if(TALLYHAND_SANITIZE)
   target_compile_options(tallyhand_options INTERFACE

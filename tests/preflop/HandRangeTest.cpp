@@ -1,3 +1,4 @@
+#include "cards/CardList.h"
 #include "cards/CardText.h"
 #include "preflop/HandRange.h"
 #include "preflop/RangeEquity.h"
@@ -159,6 +160,36 @@ TEST(HandRange, KnownCardsAreRemoved)
     EXPECT_EQ(left.hands.size(), 3u);
     for (const auto& h : left.hands)
         EXPECT_TRUE(h.cards[0] != *parseHistoryCard("Ah") && h.cards[1] != *parseHistoryCard("Ah"));
+}
+
+TEST(HandRange, KnownHandsInEveryCardNotation)
+{
+    const std::array<Card, 2> expected{*parseHistoryCard("Ah"), *parseHistoryCard("Kd")};
+    for (const char* text : {"AhKd", "KdAh", "Ah Kd", "AHerz,KKaro", "AHerz KKaro"}) {
+        const RangeParse parsed = parseHandOrRange(text);
+        ASSERT_TRUE(parsed.ok()) << text;
+        ASSERT_EQ(parsed.range.hands.size(), 1u) << text;
+        EXPECT_TRUE(parsed.range.single) << text;
+        EXPECT_EQ(parsed.range.hands[0].cards, expected) << text;
+    }
+    // Not two distinct cards: read as a range, with its message.
+    for (const char* text : {"AhAh", "AhKdQs", "Ah"})
+        EXPECT_FALSE(parseHandOrRange(text).ok()) << text;
+    EXPECT_FALSE(parseCardList("AhK").has_value());
+    EXPECT_FALSE(parseCardList("AHerz,Xx").has_value());
+    EXPECT_EQ(parseCardList("")->size(), 0u);
+    EXPECT_EQ(parseCardList("Th9h2s")->size(), 3u);
+}
+
+TEST(HandRange, ClassListTextReadsBackAsTheSameClasses)
+{
+    for (const char* text : {"QQ+,AKo", "22+,A2s+,KTs+,QTs+,JTs,ATo+,KQo", "random", "15%"}) {
+        const auto classes = classesOf(parseRange(text).range);
+        const RangeParse again = parseRange(classListText(classes));
+        ASSERT_TRUE(again.ok()) << text;
+        EXPECT_EQ(classesOf(again.range), classes) << text;
+        EXPECT_EQ(again.range.hands.size(), parseRange(text).range.hands.size()) << text;
+    }
 }
 
 // The shipped class order agrees with the engine: sampled neighbours in it are
