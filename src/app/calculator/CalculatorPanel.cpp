@@ -396,8 +396,15 @@ void CalculatorPanel::Button19Click(const QString& cardText)
         if (!m_cards[slot]->text().isEmpty())
             continue;
         m_cards[slot]->setText(cardText);
-        if (slot == Hole2 || slot == Flop3 || slot == Turn || slot == River)
+        // hole2 also rates the hand before the flop, exactly as leaving the field does;
+        // otherwise the grid and lamps would still show the previous hand.
+        if (slot == Hole2) {
             Button18Click();
+            FillPreflopChart();
+            ShowHutchinsonPoints();
+        } else if (slot == Flop3 || slot == Turn || slot == River) {
+            Button18Click();
+        }
         return;
     }
 }
