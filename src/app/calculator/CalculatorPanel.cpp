@@ -79,6 +79,7 @@ void CalculatorPanel::buildWidgets()
     auto* buttons = new QHBoxLayout;
     m_newHand = new QPushButton(QStringLiteral("New Hand"), this);
     m_newHand->setObjectName(QStringLiteral("Button20"));
+    m_newHand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     m_outsButton = new QPushButton(QStringLiteral("Outs"), this);
     m_outsButton->setObjectName(QStringLiteral("Button18"));
     for (QPushButton* b : {m_newHand, m_outsButton}) {
