@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 namespace tallyhand::app {
@@ -120,8 +121,11 @@ void MainMenu::buildViewMenu()
         if (on)
             pages->setCurrentIndex(page);
     });
-    connect(pages, &QTabWidget::currentChanged, show,
-            [pages, table, show] { show->setChecked(pages->isTabVisible(pages->indexOf(table))); });
+    // Only mirrors the tab: a page change must not open the practice table.
+    connect(pages, &QTabWidget::currentChanged, show, [pages, table, show] {
+        const QSignalBlocker quiet(show);
+        show->setChecked(pages->isTabVisible(pages->indexOf(table)));
+    });
 }
 
 void MainMenu::buildHelpMenu()
