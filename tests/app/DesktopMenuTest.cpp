@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDirIterator>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QRegularExpression>
@@ -211,6 +212,9 @@ void DesktopMenuTest::aboutNamesVersionLicenceAndLibraries()
     action("act_about")->trigger();
     QDialog* about = nullptr;
     QTRY_VERIFY((about = m_window->findChild<QDialog*>(QStringLiteral("dlg_about"))) && about->isVisible());
+    // The icon comes with the program, in the box and on the window.
+    QVERIFY(!field<QLabel>(*about, QStringLiteral("lbl_about_icon"))->pixmap().isNull());
+    QVERIFY(!m_window->windowIcon().isNull());
     about->close();
 }
 

@@ -34,7 +34,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     auto* icon = new QLabel(this);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/tallyhand.svg")).pixmap(64, 64));
+    icon->setObjectName(QStringLiteral("lbl_about_icon"));
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/tallyhand.png")).pixmap(64, 64));
     icon->setAlignment(Qt::AlignTop);
     row->addWidget(icon);
     auto* text = new QLabel(aboutText(), this);
