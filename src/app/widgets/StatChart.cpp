@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QLegend>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QStackedBarSeries>
@@ -284,8 +285,14 @@ void StatChart::buildPie(const QString& seriesName)
     }
     chart()->addSeries(series);
     if (!labelled) {
-        chart()->legend()->setAlignment(Qt::AlignRight);
-        chart()->legend()->show();
+        // Under the pie the names sit in one row and keep the pie large.
+        QLegend* legend = chart()->legend();
+        legend->setAlignment(Qt::AlignBottom);
+        legend->setMarkerShape(QLegend::MarkerShapeCircle);
+        QFont small = legend->font();
+        small.setPointSize(7);
+        legend->setFont(small);
+        legend->show();
     }
     m_series = series;
     connect(series, &QPieSeries::hovered, this, [this, series](QPieSlice* slice, bool on) {
