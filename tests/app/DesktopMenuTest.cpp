@@ -159,6 +159,15 @@ void DesktopMenuTest::importAddsFoldersOnceKeepingTheUserLastAndRebuilds()
     QCOMPARE(userNameFromIni(ini), std::string("Hero"));
     QVERIFY(QString::fromStdString(ini).endsWith(QStringLiteral("[USER]\r\nusername=Hero\r\n")));
     QCOMPARE(m_window->statusText(), QStringLiteral("Ok"));
+
+    // A home without a configuration file keeps asking for the name instead of taking an empty one.
+    QTemporaryDir bare;
+    QString error;
+    QCOMPARE(addImportSources(bare.path(), {folder}, &error), QStringList{QDir::cleanPath(folder)});
+    QVERIFY(error.isEmpty());
+    const std::string bareIni = readAll(bare.filePath(QStringLiteral("Tallyhand.ini"))).toStdString();
+    QCOMPARE(userNameFromIni(bareIni), std::string(kUserNamePlaceholder));
+    QCOMPARE(handFoldersFromIni(bareIni).size(), std::size_t(2));
 }
 
 void DesktopMenuTest::shortcutsEmptyTheHandOpenTheGuideAndQuit()

@@ -2,6 +2,7 @@
 
 #include "app/settings/UserSettings.h"
 #include "history/DatabaseFiles.h"
+#include "history/UserConfig.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,9 @@ namespace tallyhand::app {
 QStringList addImportSources(const QString& homeDir, const QStringList& paths, QString* error)
 {
     UserSettings settings = readUserSettings(homeDir);
+    // Without a configuration file the name stays to be asked for, not empty.
+    if (!settings.iniExists)
+        settings.userName = kUserNamePlaceholder;
     settings.folders = shownFolders(homeDir, settings);
     QStringList added;
     for (const QString& path : paths) {
