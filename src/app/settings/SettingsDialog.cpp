@@ -2,6 +2,7 @@
 
 #include "app/window/FileDialogs.h"
 #include "history/TextDecoding.h"
+#include "history/UserConfig.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -45,7 +46,7 @@ SettingsDialog::SettingsDialog(const QString& homeDir, std::vector<std::filesyst
     m_name = new QLineEdit(nameBox);
     m_name->setObjectName(QStringLiteral("ed_username"));
     m_name->setPlaceholderText(QStringLiteral("wie am Tisch, z. B. Hero"));
-    m_loadedName = m_loaded.userName == "DUMMY" ? QString() : shown(m_loaded.userName);
+    m_loadedName = m_loaded.userName == kUserNamePlaceholder ? QString() : shown(m_loaded.userName);
     m_name->setText(m_loadedName);
     nameForm->addRow(QStringLiteral("Screen Name bei PokerStars:"), m_name);
     m_nameHint = new QLabel(nameBox);
