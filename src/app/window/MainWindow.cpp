@@ -143,7 +143,6 @@ void Tfrm_tallyhand::wirePracticeTable()
         if (!cards.value(0).isEmpty())
             m_calculator->hole2Exit();
     });
-
 }
 
 Tfrm_tallyhand::~Tfrm_tallyhand()
