@@ -103,12 +103,15 @@ void SettingsAndMemoryTest::settingsEditNameAndFoldersInOrder()
     auto* offered = field<QListWidget>(*dialog, QStringLiteral("lb_card_room_folders"));
     QCOMPARE(rows(folders), QStringList{sessions});
     QCOMPARE(rows(offered), QStringList{room});
+    // The configured folder does not exist (yet): listed, and marked so.
+    QVERIFY(folders->item(0)->toolTip().endsWith(QStringLiteral("(Ordner nicht gefunden)")));
 
     offered->item(0)->setSelected(true);
     field<QPushButton>(*dialog, QStringLiteral("btn_folder_take"))->click();
     field<QPushButton>(*dialog, QStringLiteral("btn_folder_take"))->click(); // taken once only
     field<QPushButton>(*dialog, QStringLiteral("btn_folder_add"))->click();
     QCOMPARE(rows(folders), (QStringList{sessions, room, added}));
+    QCOMPARE(folders->item(1)->toolTip(), room);
     // The added folder goes first, the old one last.
     folders->setCurrentRow(2);
     field<QPushButton>(*dialog, QStringLiteral("btn_folder_up"))->click();

@@ -6,6 +6,7 @@
 
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -132,6 +133,11 @@ void SettingsDialog::addFolder(const QByteArray& raw)
     auto* item = new QListWidgetItem(shown(raw), m_folders);
     item->setData(Qt::UserRole, raw);
     item->setToolTip(item->text());
+    // Kept in the list (a drive may be away), but marked.
+    if (!QFileInfo(QFile::decodeName(raw)).isDir()) {
+        item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+        item->setToolTip(item->text() + QStringLiteral(" (Ordner nicht gefunden)"));
+    }
     m_folders->setCurrentItem(item);
 }
 
