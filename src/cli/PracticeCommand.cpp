@@ -33,7 +33,7 @@ std::string roleOf(const PracticeTable& t, int seat)
 }
 
 // One finished hand as a JSON object.
-std::string handJson(const PracticeTable& t, const PracticeSession& session, const std::array<int, 11>& before)
+std::string handJson(const PracticeTable& t, const PracticeSession& session, const std::array<Chips, 11>& before)
 {
     std::ostringstream out;
     const auto& events = t.events();
@@ -54,7 +54,7 @@ std::string handJson(const PracticeTable& t, const PracticeSession& session, con
     first = true;
     std::ostringstream winners;
     bool firstWinner = true;
-    int pot = 0;
+    Chips pot = 0;
     for (std::size_t i = t.handStart(); i < events.size(); ++i) {
         const TableEvent& e = events[i];
         if (e.kind == TableEvent::Blind || e.kind == TableEvent::Act) {
@@ -110,7 +110,7 @@ int table(const TableOptions& o)
     std::ofstream history(file, std::ios::binary | std::ios::app);
 
     std::vector<std::string> played;
-    std::array<int, 11> before = t.handStartStacks();
+    std::array<Chips, 11> before = t.handStartStacks();
     while (t.wait() != TableWait::GameOver || played.size() < static_cast<std::size_t>(t.handNumber())) {
         if (t.wait() == TableWait::HandOver || t.wait() == TableWait::GameOver) {
             history << practiceHandText(session, t);

@@ -155,7 +155,7 @@ TablePanelPage::TablePanelPage(QWidget* parent) : QWidget(parent)
     side->addLayout(radios, 5, 0, 1, 3);
     side->addWidget(new QLabel(QStringLiteral("Einsatz"), this), 6, 0);
     m_stake = field(QStringLiteral("ed_einsatz"), 60, this, false);
-    m_stake->setToolTip(QStringLiteral("Betrag für Bet und Raise; leer: die Raise-Größe des Tischs"));
+    m_stake->setToolTip(QStringLiteral("Betrag für Bet und Raise; leer: die Raise-Größe des Tischs; mehr als der Stack: All In"));
     side->addWidget(m_stake, 6, 1, 1, 2);
     m_log = makeRowList(QStringLiteral("ListBox1"), this);
     m_log->setMinimumWidth(170);
@@ -187,11 +187,12 @@ void TablePanelPage::Button76Click()
 
 void TablePanelPage::begin(bool headsUp)
 {
+    // Text that is no number is out of range like any other bad blind.
     bool okSmall = false, okBig = false;
-    const int small = m_smallBlind->text().trimmed().toInt(&okSmall);
-    const int big = m_bigBlind->text().trimmed().toInt(&okBig);
-    if (!okSmall || !okBig) {
-        emit statusMessage(QStringLiteral("Die Blinds müssen ganze Zahlen über 0 sein."));
+    const Chips small = m_smallBlind->text().trimmed().toLongLong(&okSmall);
+    const Chips big = m_bigBlind->text().trimmed().toLongLong(&okBig);
+    if (const auto problem = blindsProblem(okSmall ? small : 0, okBig ? big : 0)) {
+        emit statusMessage(QString::fromStdString(*problem));
         return;
     }
     m_patterns = m_store ? m_store->patternLists() : nullptr;
@@ -248,7 +249,7 @@ std::optional<UserChoice> TablePanelPage::userChoice(QString& problem) const
     const QString stake = m_stake->text().trimmed();
     if (!stake.isEmpty()) {
         bool ok = false;
-        choice.amount = stake.toInt(&ok);
+        choice.amount = stake.toLongLong(&ok);
         if (!ok || choice.amount < 1) {
             problem = QStringLiteral("Der Einsatz muss eine ganze Zahl über 0 sein.");
             return std::nullopt;
