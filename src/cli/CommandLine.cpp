@@ -39,6 +39,8 @@ CLI::Validator wholeNumber(std::int64_t min, std::int64_t max)
             const auto value = parseInt64(text);
             if (!value)
                 return "keine ganze Zahl: " + text;
+            if (*value < min && max == std::numeric_limits<std::int64_t>::max())
+                return text + " ist kleiner als " + std::to_string(min);
             if (*value < min || *value > max)
                 return text + " liegt nicht zwischen " + std::to_string(min) + " und " + std::to_string(max);
             return {};

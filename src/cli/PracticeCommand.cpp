@@ -4,6 +4,7 @@
 #include "cli/Command.h"
 #include "cli/DatabaseHome.h"
 #include "cli/Json.h"
+#include "history/HandHistoryText.h"
 #include "table/PracticeHistory.h"
 
 #include <chrono>
@@ -12,6 +13,7 @@
 #include <iostream>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <sstream>
 
 namespace tallyhand::cli {
@@ -76,12 +78,32 @@ std::string handJson(const PracticeTable& t, const PracticeSession& session, con
     return out.str();
 }
 
+struct Blinds {
+    Chips small = 5;
+    Chips big = 10;
+};
+
+// "SB/BB" as two whole numbers; nullopt for any other text.
+std::optional<Blinds> parseBlinds(const std::string& text)
+{
+    const auto slash = text.find('/');
+    if (slash == std::string::npos)
+        return std::nullopt;
+    const auto small = parseInt64(std::string_view(text).substr(0, slash));
+    const auto big = parseInt64(std::string_view(text).substr(slash + 1));
+    if (!small || !big)
+        return std::nullopt;
+    return Blinds{*small, *big};
+}
+
 struct TableOptions {
     std::string home;
     std::uint64_t seed = 0;
     std::int64_t hands = 0;
     bool headsUp = false;
     std::string player = "call";
+    std::string blinds = "5/10";
+    Chips amount = 0; // 0: the table's raise size
     bool json = false;
 };
 
@@ -98,7 +120,8 @@ int table(const TableOptions& o)
 
     const PatternLists patterns = buildPatternLists();
     PracticeTable t(patterns, o.seed);
-    t.start(5, 10, o.headsUp);
+    const Blinds blinds = *parseBlinds(o.blinds);
+    t.start(blinds.small, blinds.big, o.headsUp);
     // A session of its own, even when another began in the same second.
     auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
                        std::chrono::system_clock::now().time_since_epoch()).count();
@@ -126,7 +149,11 @@ int table(const TableOptions& o)
         if (t.wait() == TableWait::User) {
             const bool facing = t.level() > t.seats()[1].bet;
             const Action a = player == Action::Fold && !facing ? Action::Check : player;
-            t.step(UserChoice{a, 0});
+            // An amount below the raise size the table asks for by now raises by that size.
+            if (t.step(UserChoice{a, o.amount}) && t.step(UserChoice{a, 0})) {
+                std::cerr << "Der Übungstisch nimmt die Aktion " << actionName(a) << " nicht an\n";
+                return 1;
+            }
         } else {
             t.step();
         }
@@ -160,6 +187,24 @@ CommandRun declare(CLI::App& command)
     command.add_option("--player", o->player, "was der eigene Platz immer tut (call)")
         ->type_name("fold|call|raise")
         ->check(oneOf({"fold", "call", "raise"}));
+    command.add_option("--blinds", o->blinds, "Small und Big Blind, ganze Zahlen bis 1000000 (5/10)")
+        ->type_name("SB/BB")
+        ->check(CLI::Validator(
+            [](std::string& text) -> std::string {
+                const auto blinds = parseBlinds(text);
+                if (!blinds)
+                    return "Small und Big Blind als SB/BB erwartet, zum Beispiel 5/10: " + text;
+                return blindsProblem(blinds->small, blinds->big).value_or("");
+            },
+            ""));
+    command.add_option("--amount", o->amount, "Einsatz des eigenen Platzes bei --player raise; mehr als der Stack: All In")
+        ->type_name("N")
+        ->check(CLI::Validator(
+            [](std::string& text) -> std::string {
+                const auto amount = parseInt64(text);
+                return amount && *amount > 0 ? std::string() : kStakeMessage;
+            },
+            ""));
     command.add_flag("--json", o->json, "gibt jede Hand als JSON aus");
     return [o] { return table(*o); };
 }

@@ -385,7 +385,7 @@ std::optional<std::string> PracticeTable::step(std::optional<UserChoice> choice)
             return "Bet geht nicht: es wurde schon gesetzt (Call, Raise oder Fold).";
         const bool raises = choice->action == Action::Bet || choice->action == Action::Raise;
         if (raises && choice->amount < 0)
-            return std::string("Der Einsatz muss eine ganze Zahl über 0 sein.");
+            return std::string(kStakeMessage);
         if (raises && choice->amount != 0 && choice->amount < m_raise && choice->amount < s.stack)
             return "Der Einsatz muss mindestens " + std::to_string(m_raise) + " sein.";
         act(1, choice->action, raises ? choice->amount : 0, sklanskyGroup(s.cards));

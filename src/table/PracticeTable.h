@@ -25,6 +25,9 @@ inline constexpr Chips kStartStack = 1500;
 // Blinds are whole numbers from 1 to this.
 inline constexpr Chips kMaxBlind = 1'000'000;
 
+// What is said when a bet or raise amount is no whole number above 0.
+inline constexpr const char* kStakeMessage = "Der Einsatz muss eine ganze Zahl über 0 sein.";
+
 // Why these blinds cannot start a game, or nullopt when they can.
 std::optional<std::string> blindsProblem(Chips smallBlind, Chips bigBlind);
 

@@ -251,7 +251,7 @@ std::optional<UserChoice> TablePanelPage::userChoice(QString& problem) const
         bool ok = false;
         choice.amount = stake.toLongLong(&ok);
         if (!ok || choice.amount < 1) {
-            problem = QStringLiteral("Der Einsatz muss eine ganze Zahl über 0 sein.");
+            problem = QString::fromUtf8(kStakeMessage);
             return std::nullopt;
         }
     }
