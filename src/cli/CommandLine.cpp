@@ -3,6 +3,7 @@
 #include "history/HandHistoryText.h"
 
 #include <charconv>
+#include <filesystem>
 #include <iostream>
 #include <limits>
 #include <regex>
@@ -129,6 +130,14 @@ public:
     }
 };
 
+std::string fileSystemMessage(const std::filesystem::filesystem_error& e)
+{
+    std::string paths = e.path1().string();
+    if (!e.path2().empty())
+        paths += " / " + e.path2().string();
+    return "Fehler im Dateisystem bei " + paths + ": " + e.code().message();
+}
+
 void germanLabels(CLI::App& app)
 {
     auto format = std::make_shared<Formatter>();
@@ -182,8 +191,18 @@ int runCommandLine(int argc, const char* const* argv)
         std::cerr << germanMessage(e) << "\nHilfe: tallyhand-cli --help\n";
         return 2;
     }
-    for (const CLI::App* chosen : app.get_subcommands())
-        return runs.at(chosen)();
+    // The one place where a file-system error no command expected ends as a
+    // message naming the path, never as an abort.
+    try {
+        for (const CLI::App* chosen : app.get_subcommands())
+            return runs.at(chosen)();
+    } catch (const std::filesystem::filesystem_error& e) {
+        std::cerr << fileSystemMessage(e) << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "Abgebrochen: " << e.what() << '\n';
+        return 1;
+    }
     return 2;
 }
 

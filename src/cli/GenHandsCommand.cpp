@@ -27,6 +27,10 @@ int genHands(const GenHandsOptions& o)
     options.hero = o.hero.empty() ? "Hero" : o.hero;
     std::error_code ec;
     std::filesystem::create_directories(out, ec);
+    if (ec) {
+        std::cerr << "Der Ordner " << out << " konnte nicht angelegt werden: " << ec.message() << '\n';
+        return 1;
+    }
     std::size_t files = 0;
     std::size_t bytes = 0;
     try {

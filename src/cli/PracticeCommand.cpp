@@ -122,15 +122,22 @@ int table(const TableOptions& o)
     PracticeTable t(patterns, o.seed);
     const Blinds blinds = *parseBlinds(o.blinds);
     t.start(blinds.small, blinds.big, o.headsUp);
-    // A session of its own, even when another began in the same second.
-    auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
-                       std::chrono::system_clock::now().time_since_epoch()).count();
-    PracticeSession session = practiceSession(user, seconds);
-    while (std::filesystem::exists(std::filesystem::path(home) / "Hands" / practiceFileName(session)))
-        session = practiceSession(user, ++seconds);
-    const auto file = std::filesystem::path(home) / "Hands" / practiceFileName(session);
-    std::filesystem::create_directories(file.parent_path());
+    const std::filesystem::path handsDir = std::filesystem::path(home) / "Hands";
+    std::error_code error;
+    std::filesystem::create_directories(handsDir, error);
+    if (error) {
+        std::cerr << "Der Ordner " << handsDir.string() << " konnte nicht angelegt werden: " << error.message() << '\n';
+        return 1;
+    }
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+    const PracticeSession session = freshPracticeSession(handsDir, user, seconds);
+    const auto file = handsDir / practiceFileName(session);
     std::ofstream history(file, std::ios::binary | std::ios::app);
+    if (!history) {
+        std::cerr << "Die Datei " << file.string() << " konnte nicht geschrieben werden\n";
+        return 1;
+    }
 
     std::vector<std::string> played;
     std::array<Chips, 11> before = t.handStartStacks();
@@ -165,6 +172,10 @@ int table(const TableOptions& o)
         std::cout << "],\n \"winner\": " << t.winner() << ", \"file\": " << jsonString(file.string()) << "}\n";
     } else if (t.winner() != 0) {
         std::cout << "Gewinner: " << practiceSeatName(session, t.winner()) << '\n';
+    }
+    if (!history.flush()) {
+        std::cerr << "Die Datei " << file.string() << " konnte nicht geschrieben werden\n";
+        return 1;
     }
     return 0;
 }

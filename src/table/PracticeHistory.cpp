@@ -56,6 +56,16 @@ std::string practiceFileName(const PracticeSession& session)
     return "HH" + date + " T" + std::to_string(session.tournament) + " Übungstisch.txt";
 }
 
+PracticeSession freshPracticeSession(const std::filesystem::path& handsDir, const std::string& userName,
+                                     std::int64_t unixSeconds)
+{
+    PracticeSession session = practiceSession(userName, unixSeconds);
+    std::error_code error;
+    while (std::filesystem::exists(handsDir / practiceFileName(session), error) && !error)
+        session = practiceSession(userName, ++unixSeconds);
+    return session;
+}
+
 std::string practiceSeatName(const PracticeSession& session, int seat)
 {
     return seat == 1 ? session.userName : "Gegner" + std::to_string(seat - 1);

@@ -210,13 +210,8 @@ void TablePanelPage::begin(bool headsUp)
     m_written = 0;
     m_log->clear();
     m_session.reset();
-    if (m_userName && !m_handsDir.empty()) {
-        auto seconds = QDateTime::currentSecsSinceEpoch();
-        PracticeSession session = practiceSession(m_userName().toStdString(), seconds);
-        while (std::filesystem::exists(m_handsDir / practiceFileName(session)))
-            session = practiceSession(m_userName().toStdString(), ++seconds);
-        m_session = session;
-    }
+    if (m_userName && !m_handsDir.empty())
+        m_session = freshPracticeSession(m_handsDir, m_userName().toStdString(), QDateTime::currentSecsSinceEpoch());
     for (SeatWidgets& w : m_seats)
         if (w.box)
             w.box->setCurrentIndex(static_cast<int>(Action::Bet));
