@@ -121,10 +121,13 @@ TablePanelPage::TablePanelPage(QWidget* parent) : QWidget(parent)
     auto* side = new QGridLayout;
     side->setSpacing(3);
     side->addWidget(new QLabel(QStringLiteral("Blinds"), this), 0, 0);
-    m_smallBlind = field(QStringLiteral("ed_smallblind"), 40, this, false);
+    // Wide enough for the largest blind, 1000000.
+    m_smallBlind = field(QStringLiteral("ed_smallblind"), 64, this, false);
     m_smallBlind->setText(QStringLiteral("5"));
-    m_bigBlind = field(QStringLiteral("ed_bigblind"), 40, this, false);
+    m_smallBlind->setToolTip(QStringLiteral("Small Blind: eine ganze Zahl von 1 bis 1.000.000"));
+    m_bigBlind = field(QStringLiteral("ed_bigblind"), 64, this, false);
     m_bigBlind->setText(QStringLiteral("10"));
+    m_bigBlind->setToolTip(QStringLiteral("Big Blind: mindestens der Small Blind, höchstens 1.000.000"));
     side->addWidget(m_smallBlind, 0, 1);
     side->addWidget(m_bigBlind, 0, 2);
     auto button = [this](const QString& text, const QString& name) {
@@ -154,7 +157,7 @@ TablePanelPage::TablePanelPage(QWidget* parent) : QWidget(parent)
     }
     side->addLayout(radios, 5, 0, 1, 3);
     side->addWidget(new QLabel(QStringLiteral("Einsatz"), this), 6, 0);
-    m_stake = field(QStringLiteral("ed_einsatz"), 60, this, false);
+    m_stake = field(QStringLiteral("ed_einsatz"), 90, this, false);
     m_stake->setToolTip(QStringLiteral("Betrag für Bet und Raise; leer: die Raise-Größe des Tischs; mehr als der Stack: All In"));
     side->addWidget(m_stake, 6, 1, 1, 2);
     m_log = makeRowList(QStringLiteral("ListBox1"), this);
