@@ -44,6 +44,8 @@ CLI::Validator wholeNumber(std::int64_t min, std::int64_t max)
                 return text + " ist kleiner als " + std::to_string(min);
             if (*value < min || *value > max)
                 return text + " liegt nicht zwischen " + std::to_string(min) + " und " + std::to_string(max);
+            // CLI11 would read "010" as octal; hand it plain decimal digits.
+            text = std::to_string(*value);
             return {};
         },
         rangeText(min, max));
@@ -57,6 +59,7 @@ CLI::Validator unsignedNumber()
             const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
             if (text.empty() || ec != std::errc() || end != text.data() + text.size())
                 return "keine ganze Zahl ab 0: " + text;
+            text = std::to_string(value);
             return {};
         },
         "");

@@ -56,10 +56,10 @@ CommandRun declare(CLI::App& command)
     auto o = std::make_shared<GenHandsOptions>();
     command.add_option("--games", o->games, "so viele Spiele (1000)")
         ->type_name("N")
-        ->check(wholeNumber(0, std::numeric_limits<std::int64_t>::max()));
+        ->transform(wholeNumber(0, std::numeric_limits<std::int64_t>::max()));
     command.add_option("--seed", o->seed, "Startwert (1); derselbe gibt dieselben Dateien")
         ->type_name("S")
-        ->check(wholeNumber(std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()));
+        ->transform(wholeNumber(std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()));
     command.add_option("--hero", o->hero, "Name des eigenen Spielers (Hero)")->type_name("NAME");
     command.add_option("--out", o->out, "Zielordner, wird angelegt")->type_name("ORDNER")->required();
     return [o] { return genHands(*o); };

@@ -189,11 +189,11 @@ CommandRun declare(CLI::App& command)
     command.add_option("--seed", o->seed, "Startwert; derselbe spielt dasselbe Spiel")
         ->type_name("N")
         ->required()
-        ->check(unsignedNumber());
+        ->transform(unsignedNumber());
     command.add_option("--hands", o->hands, "so viele Hände, oder bis ein Platz übrig ist")
         ->type_name("K")
         ->required()
-        ->check(wholeNumber(1, std::numeric_limits<std::int32_t>::max()));
+        ->transform(wholeNumber(1, std::numeric_limits<std::int32_t>::max()));
     command.add_flag("--heads-up", o->headsUp, "nur ein Gegner");
     command.add_option("--player", o->player, "was der eigene Platz immer tut (call)")
         ->type_name("fold|call|raise")
@@ -210,10 +210,13 @@ CommandRun declare(CLI::App& command)
             ""));
     command.add_option("--amount", o->amount, "Einsatz des eigenen Platzes bei --player raise; mehr als der Stack: All In")
         ->type_name("N")
-        ->check(CLI::Validator(
+        ->transform(CLI::Validator(
             [](std::string& text) -> std::string {
                 const auto amount = parseInt64(text);
-                return amount && *amount > 0 ? std::string() : kStakeMessage;
+                if (!amount || *amount < 1)
+                    return kStakeMessage;
+                text = std::to_string(*amount); // decimal, as the window reads it
+                return {};
             },
             ""));
     command.add_flag("--json", o->json, "gibt jede Hand als JSON aus");

@@ -34,9 +34,9 @@ std::uint64_t g_seed = 0;
 std::string g_word;
 
 const RegisterCommand numbers("numbers", "a bounded number and a seed", [](CLI::App& command) -> CommandRun {
-    command.add_option("--n", g_number)->check(wholeNumber(-3, 7));
-    command.add_option("--wide", g_number)->check(wholeNumber(1, std::numeric_limits<std::int64_t>::max()));
-    command.add_option("--seed", g_seed)->check(unsignedNumber());
+    command.add_option("--n", g_number)->transform(wholeNumber(-3, 7));
+    command.add_option("--wide", g_number)->transform(wholeNumber(1, std::numeric_limits<std::int64_t>::max()));
+    command.add_option("--seed", g_seed)->transform(unsignedNumber());
     command.add_option("--word", g_word)->check(oneOf({"fold", "call"}));
     return [] { return 0; };
 });
@@ -91,11 +91,20 @@ TEST(CommandLine, NumbersAtTheirEdges)
         else
             EXPECT_NE(out.error.find(c.said), std::string::npos) << out.error;
     }
-    // A value that passed is the number itself.
-    run({"numbers", "--n", "-3"});
-    EXPECT_EQ(g_number, -3);
+    // A value that passed is the number itself, its digits read as decimal.
+    const struct {
+        const char* option;
+        const char* text;
+        std::int64_t number;
+    } values[] = {{"--n", "-3", -3}, {"--n", "07", 7}, {"--wide", "010", 10}, {"--wide", "+12", 12}};
+    for (const auto& v : values) {
+        ASSERT_EQ(run({"numbers", v.option, v.text}).status, 0) << v.text;
+        EXPECT_EQ(g_number, v.number) << v.text;
+    }
     run({"numbers", "--seed", "18446744073709551615"});
     EXPECT_EQ(g_seed, std::numeric_limits<std::uint64_t>::max());
+    run({"numbers", "--seed", "0010"});
+    EXPECT_EQ(g_seed, 10u);
 }
 
 TEST(CommandLine, AnErrorNobodyCaughtEndsWithExitOne)
