@@ -33,9 +33,11 @@ struct RegisterCommand {
 };
 
 // A whole number from min to max, checked before conversion so that the
-// message is ours; CLI11 puts the option's name in front of it.
+// message is ours (CLI11 puts the option's name in front of it). Attach with
+// ->transform(), not ->check(): it hands CLI11 plain decimal digits, which
+// CLI11 would otherwise read as octal after a leading 0 ("010" = 8).
 CLI::Validator wholeNumber(std::int64_t min, std::int64_t max);
-// Any unsigned 64-bit number (seeds).
+// Any unsigned 64-bit number (seeds); ->transform() as above.
 CLI::Validator unsignedNumber();
 // One of the given words.
 CLI::Validator oneOf(std::initializer_list<const char*> words);

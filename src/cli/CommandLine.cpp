@@ -3,6 +3,7 @@
 #include "history/HandHistoryText.h"
 
 #include <charconv>
+#include <filesystem>
 #include <iostream>
 #include <limits>
 #include <regex>
@@ -39,8 +40,12 @@ CLI::Validator wholeNumber(std::int64_t min, std::int64_t max)
             const auto value = parseInt64(text);
             if (!value)
                 return "keine ganze Zahl: " + text;
+            if (*value < min && max == std::numeric_limits<std::int64_t>::max())
+                return text + " ist kleiner als " + std::to_string(min);
             if (*value < min || *value > max)
                 return text + " liegt nicht zwischen " + std::to_string(min) + " und " + std::to_string(max);
+            // CLI11 would read "010" as octal; hand it plain decimal digits.
+            text = std::to_string(*value);
             return {};
         },
         rangeText(min, max));
@@ -54,6 +59,7 @@ CLI::Validator unsignedNumber()
             const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
             if (text.empty() || ec != std::errc() || end != text.data() + text.size())
                 return "keine ganze Zahl ab 0: " + text;
+            text = std::to_string(value);
             return {};
         },
         "");
@@ -127,6 +133,14 @@ public:
     }
 };
 
+std::string fileSystemMessage(const std::filesystem::filesystem_error& e)
+{
+    std::string paths = e.path1().string();
+    if (!e.path2().empty())
+        paths += " / " + e.path2().string();
+    return "Fehler im Dateisystem bei " + paths + ": " + e.code().message();
+}
+
 void germanLabels(CLI::App& app)
 {
     auto format = std::make_shared<Formatter>();
@@ -180,8 +194,18 @@ int runCommandLine(int argc, const char* const* argv)
         std::cerr << germanMessage(e) << "\nHilfe: tallyhand-cli --help\n";
         return 2;
     }
-    for (const CLI::App* chosen : app.get_subcommands())
-        return runs.at(chosen)();
+    // The one place where a file-system error no command expected ends as a
+    // message naming the path, never as an abort.
+    try {
+        for (const CLI::App* chosen : app.get_subcommands())
+            return runs.at(chosen)();
+    } catch (const std::filesystem::filesystem_error& e) {
+        std::cerr << fileSystemMessage(e) << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "Abgebrochen: " << e.what() << '\n';
+        return 1;
+    }
     return 2;
 }
 

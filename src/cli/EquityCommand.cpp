@@ -181,11 +181,11 @@ CommandRun declare(CLI::App& command)
     auto o = std::make_shared<EquityOptions>();
     command.add_option("--deals", o->deals, "so viele zufällige Boards statt aller")
         ->type_name("N")
-        ->check(wholeNumber(1, std::numeric_limits<std::int32_t>::max()));
+        ->transform(wholeNumber(1, std::numeric_limits<std::int32_t>::max()));
     command.add_option("--board", o->board, "bekannte Boardkarten, z. B. 2h7s9d oder 2Herz,7Pik,9Karo")
         ->type_name("KARTEN");
     command.add_flag("--exact", o->exact, "zählt jedes mögliche Board");
-    command.add_option("--seed", o->seed, "Startwert der Zufallsboards")->type_name("S")->check(unsignedNumber());
+    command.add_option("--seed", o->seed, "Startwert der Zufallsboards")->type_name("S")->transform(unsignedNumber());
     command.add_flag("--json", o->json, "gibt ein JSON-Objekt aus");
     command.add_option("HAND", o->hands, "je zwei Karten, z. B. AhKd oder AHerz,KPik");
     return [o] { return runEquity(*o); };

@@ -27,6 +27,10 @@ int genHands(const GenHandsOptions& o)
     options.hero = o.hero.empty() ? "Hero" : o.hero;
     std::error_code ec;
     std::filesystem::create_directories(out, ec);
+    if (ec) {
+        std::cerr << "Der Ordner " << out << " konnte nicht angelegt werden: " << ec.message() << '\n';
+        return 1;
+    }
     std::size_t files = 0;
     std::size_t bytes = 0;
     try {
@@ -52,10 +56,10 @@ CommandRun declare(CLI::App& command)
     auto o = std::make_shared<GenHandsOptions>();
     command.add_option("--games", o->games, "so viele Spiele (1000)")
         ->type_name("N")
-        ->check(wholeNumber(0, std::numeric_limits<std::int64_t>::max()));
+        ->transform(wholeNumber(0, std::numeric_limits<std::int64_t>::max()));
     command.add_option("--seed", o->seed, "Startwert (1); derselbe gibt dieselben Dateien")
         ->type_name("S")
-        ->check(wholeNumber(std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()));
+        ->transform(wholeNumber(std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()));
     command.add_option("--hero", o->hero, "Name des eigenen Spielers (Hero)")->type_name("NAME");
     command.add_option("--out", o->out, "Zielordner, wird angelegt")->type_name("ORDNER")->required();
     return [o] { return genHands(*o); };

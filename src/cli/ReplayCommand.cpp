@@ -93,10 +93,10 @@ CommandRun declare(CLI::App& command)
     constexpr auto max = std::numeric_limits<std::int64_t>::max();
     auto o = std::make_shared<ReplayOptions>();
     command.add_option("--home", o->home, "Programmordner mit Tallyhand.ini und data")->type_name("ORDNER")->required();
-    command.add_option("--game", o->game, "Spielnummer")->type_name("G")->required()->check(wholeNumber(min, max));
+    command.add_option("--game", o->game, "Spielnummer")->type_name("G")->required()->transform(wholeNumber(min, max));
     command.add_option("--tournament", o->tournament, "Turnier des Spiels, wie in lb4 gewählt")
         ->type_name("T")
-        ->check(wholeNumber(min, max));
+        ->transform(wholeNumber(min, max));
     command.add_flag("--json", o->json, "gibt ein JSON-Objekt aus");
     return [o] { return replay(*o); };
 }

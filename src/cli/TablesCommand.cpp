@@ -14,8 +14,10 @@ int runTables(const std::string& home)
     int writeFailures = 0;
     loadOrGenerateRankTables(
         data, [](const std::string& message) { std::cout << message << '\n' << std::flush; }, writeFailures);
-    if (writeFailures > 0)
+    if (writeFailures > 0) {
+        std::cerr << "Die Kombinationsdateien konnten nicht nach " << data.string() << " geschrieben werden\n";
         return 1;
+    }
     std::cout << "Ok\n";
     return 0;
 }
