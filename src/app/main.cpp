@@ -2,6 +2,7 @@
 #include "app/calculator/CardEdit.h"
 #include "app/statistics/TournamentSelection.h"
 #include "app/table/TablePanelPage.h"
+#include "app/window/HomeFolder.h"
 #include "app/window/MainWindow.h"
 #include "app/window/StartupSequence.h"
 
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTimer>
@@ -96,6 +98,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyhand"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tallyhand"));
+    QApplication::setApplicationVersion(QStringLiteral(TALLYHAND_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tallyhand.Tallyhand"));
     if (QStyleFactory::keys().contains(QStringLiteral("Fusion")))
         QApplication::setStyle(QStringLiteral("Fusion"));
     QFont font(QStringLiteral("Arial"));
@@ -104,6 +108,7 @@ int main(int argc, char* argv[])
 
     QCommandLineParser parser;
     parser.addHelpOption();
+    parser.addVersionOption();
     QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("Programmordner (mit data und Hands)"),
                                   QStringLiteral("DIR"));
     QCommandLineOption shotOption(QStringLiteral("screenshot"),
@@ -121,14 +126,16 @@ int main(int argc, char* argv[])
     parser.addOptions({homeOption, shotOption, cardsOption, pageOption, tourOption, practiceOption});
     parser.process(app);
 
-    const QString home = parser.isSet(homeOption) ? QDir(parser.value(homeOption)).absolutePath()
-                                                  : QCoreApplication::applicationDirPath();
+    const QString home =
+        tallyhand::app::chooseHomeDir(parser.value(homeOption), QCoreApplication::applicationDirPath(),
+                                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QDir dir(home);
     dir.mkpath(QStringLiteral("data"));
     dir.mkpath(QStringLiteral("Hands"));
 
     Tfrm_tallyhand window(home);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QScreen* screen = window.geometryRestored() ? nullptr : QGuiApplication::primaryScreen();
+    if (screen) {
         QRect frame = window.frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         window.move(frame.topLeft());

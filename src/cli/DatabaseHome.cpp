@@ -14,8 +14,16 @@ std::optional<std::string> configuredUser(const std::string& dir)
     std::string user;
     try {
         user = userNameFromIni(readWholeFile(ini));
-    } catch (const DatabaseError&) {
-        std::cerr << "Keine " << kIniFile << " in " << dir << '\n';
+    } catch (const DatabaseError& e) {
+        // A missing home or a home without the file is the common case; a home
+        // that is a file, or a file that cannot be read, says what failed.
+        std::error_code ignored;
+        const auto home = std::filesystem::status(dir, ignored).type();
+        if (home == std::filesystem::file_type::not_found ||
+            (home == std::filesystem::file_type::directory && !std::filesystem::exists(ini, ignored)))
+            std::cerr << "Keine " << kIniFile << " in " << dir << '\n';
+        else
+            std::cerr << e.what() << '\n';
         return std::nullopt;
     }
     if (user.empty() || user == kUserNamePlaceholder) {

@@ -14,8 +14,11 @@
 #include <clocale>
 #include <cstdio>
 #include <iostream>
+#include <limits>
+#include <memory>
 #include <optional>
 #include <sstream>
+#include <tuple>
 
 namespace tallyhand::cli {
 namespace {
@@ -75,7 +78,7 @@ void printText(const SimulationSetup& setup, const SimulationCounters& counters,
     printGrid("Splits", absolute.splitGrid);
 }
 
-int runRanges(const Args& players, const std::string& boardText, const std::string& deadText,
+int runRanges(const std::vector<std::string>& players, const std::string& boardText, const std::string& deadText,
               const SimulationOptions& simulation, bool json, bool forceExact, bool randomOnly)
 {
     RangeSetup setup;
@@ -87,7 +90,8 @@ int runRanges(const Args& players, const std::string& boardText, const std::stri
         }
         setup.players.push_back(parsed.range);
     }
-    for (const auto& [text, to, what] : {std::tuple{&boardText, &setup.board, "Board"}, std::tuple{&deadText, &setup.dead, "Tote Karten"}}) {
+    for (const auto& [text, to, what] :
+         {std::tuple{&boardText, &setup.board, "Board"}, std::tuple{&deadText, &setup.dead, "Tote Karten"}}) {
         const auto cards = parseCardList(*text);
         if (!cards) {
             std::cerr << what << ": \u201E" << *text << "\u201C ist nicht lesbar (Beispiel: 2h7s9d oder 2Herz,7Pik,9Karo).\n";
@@ -112,59 +116,40 @@ int runRanges(const Args& players, const std::string& boardText, const std::stri
     return 0;
 }
 
-int runEquity(const Args& given)
+struct EquityOptions {
+    std::optional<std::int64_t> deals;
+    std::optional<std::string> board;
+    std::optional<std::string> dead;
+    bool exact = false;
+    std::optional<std::uint64_t> seed;
+    bool json = false;
+    std::vector<std::string> hands;
+};
+
+int runEquity(const EquityOptions& o)
 {
-    Args args = given;
-    const bool json = takeFlag(args, "--json");
-    const bool exact = takeFlag(args, "--exact");
-    const bool hasDeals = std::find(args.begin(), args.end(), "--deals") != args.end();
-    const bool hasBoard = std::find(args.begin(), args.end(), "--board") != args.end();
-    const bool hasSeed = std::find(args.begin(), args.end(), "--seed") != args.end();
-    const bool hasDead = std::find(args.begin(), args.end(), "--dead") != args.end();
-    const std::string dealsText = takeOption(args, "--deals");
-    const std::string boardText = takeOption(args, "--board");
-    const std::string seedText = takeOption(args, "--seed");
-    const std::string deadText = takeOption(args, "--dead");
-    if ((hasDeals && dealsText.empty()) || (hasBoard && boardText.empty()) || (hasSeed && seedText.empty()) ||
-        (hasDead && deadText.empty())) {
-        std::cerr << "Fehlender Wert nach einer Option.\n";
-        return 2;
-    }
-    for (const auto& a : args)
-        if (a.rfind("--", 0) == 0) {
-            std::cerr << "Unbekannte Option: " << a << '\n';
-            return 2;
-        }
+    const std::vector<std::string>& args = o.hands;
+    const bool json = o.json;
+    const bool exact = o.exact;
+    const bool hasDeals = o.deals.has_value();
+    const bool hasBoard = o.board.has_value();
+    const std::string boardText = o.board.value_or("");
 
     SimulationOptions options;
-    if (hasDeals) {
-        const DealCount count = dealCountFromText(dealsText);
-        if (count.fellBack) {
-            std::cerr << "Die Zahl der Deals muss eine ganze Zahl ab 1 sein: " << dealsText << '\n';
-            return 2;
-        }
-        options.deals = count.count;
-    }
-    if (hasSeed) {
-        try {
-            options.seed = std::stoull(seedText);
-        } catch (const std::exception&) {
-            std::cerr << "Der Startwert muss eine ganze Zahl sein: " << seedText << '\n';
-            return 2;
-        }
-    } else {
-        options.seed = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    }
+    if (hasDeals)
+        options.deals = static_cast<std::uint64_t>(*o.deals);
+    options.seed = o.seed.value_or(
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
 
     // Ranges (or dead cards) take their own road; known hands alone keep the
     // simulation's output.
-    bool ranges = hasDead;
+    bool ranges = o.dead.has_value();
     for (const auto& a : args) {
         const auto cards = parseCardList(a);
         ranges = ranges || !cards || cards->size() != 2;
     }
     if (ranges)
-        return runRanges(args, boardText, deadText, options, json, exact, hasDeals && !exact);
+        return runRanges(args, boardText, o.dead.value_or(""), options, json, exact, hasDeals && !exact);
 
     // Rows in the hole-card list form, so that the checks and messages are the window's.
     std::vector<std::string> rows;
@@ -208,9 +193,25 @@ int runEquity(const Args& given)
     return 0;
 }
 
-const RegisterCommand registration(
-    "equity", "equity [--deals N] [--board KARTEN] [--dead KARTEN] [--exact] [--seed S] [--json] HAND|RANGE...",
-    runEquity);
+CommandRun declare(CLI::App& command)
+{
+    auto o = std::make_shared<EquityOptions>();
+    command.add_option("--deals", o->deals, "so viele zufällige Boards statt aller")
+        ->type_name("N")
+        ->transform(wholeNumber(1, std::numeric_limits<std::int32_t>::max()));
+    command.add_option("--board", o->board, "bekannte Boardkarten, z. B. 2h7s9d oder 2Herz,7Pik,9Karo")
+        ->type_name("KARTEN");
+    command.add_option("--dead", o->dead, "tote Karten: bei niemandem und nicht auf dem Board, z. B. 2c7d")
+        ->type_name("KARTEN");
+    command.add_flag("--exact", o->exact, "zählt jedes mögliche Board");
+    command.add_option("--seed", o->seed, "Startwert der Zufallsboards")->type_name("S")->transform(unsignedNumber());
+    command.add_flag("--json", o->json, "gibt ein JSON-Objekt aus");
+    command.add_option("HAND", o->hands,
+                       "je zwei Karten, z. B. AhKd oder AHerz,KPik, oder eine Range wie QQ+,AKs, 76s-54s, 15%");
+    return [o] { return runEquity(*o); };
+}
+
+const RegisterCommand registration("equity", "Gewinn- und Splitchancen bekannter Hände oder Ranges", declare);
 
 } // namespace
 } // namespace tallyhand::cli

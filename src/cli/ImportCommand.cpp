@@ -2,6 +2,7 @@
 #include "history/DatabaseStartup.h"
 
 #include <iostream>
+#include <memory>
 
 namespace tallyhand::cli {
 namespace {
@@ -19,22 +20,30 @@ public:
     ImportResult runImport(HandHistoryImport& job) override { return job.run(); }
 };
 
-int import(const Args& input)
+struct ImportOptions {
+    std::string home;
+    bool noWait = false;
+};
+
+int import(const ImportOptions& o)
 {
-    Args args = input;
-    const std::string home = takeOption(args, "--home");
-    const bool noWait = takeFlag(args, "--no-wait");
-    if (!args.empty() || home.empty()) {
-        std::cerr << "Aufruf: tallyhand-cli import --home ORDNER [--no-wait]\n";
-        return 2;
-    }
     ConsoleView view;
-    DatabaseStartup startup(HomeFolders{home}, view);
-    startup.setWaitForOtherImports(!noWait);
+    DatabaseStartup startup(HomeFolders{o.home}, view);
+    startup.setWaitForOtherImports(!o.noWait);
     return startup.run() == StartupOutcome::Loaded ? 0 : 1;
 }
 
-const RegisterCommand registration("import", "import --home ORDNER [--no-wait]", import);
+CommandRun declare(CLI::App& command)
+{
+    auto o = std::make_shared<ImportOptions>();
+    command.add_option("--home", o->home, "Programmordner mit Tallyhand.ini, Hands und data")
+        ->type_name("ORDNER")
+        ->required();
+    command.add_flag("--no-wait", o->noWait, "endet, statt auf einen anderen Import zu warten");
+    return [o] { return import(*o); };
+}
+
+const RegisterCommand registration("import", "importiert neue Hand-Histories ohne Fenster", declare);
 
 } // namespace
 } // namespace tallyhand::cli

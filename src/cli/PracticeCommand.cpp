@@ -4,12 +4,16 @@
 #include "cli/Command.h"
 #include "cli/DatabaseHome.h"
 #include "cli/Json.h"
+#include "history/HandHistoryText.h"
 #include "table/PracticeHistory.h"
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <limits>
+#include <memory>
+#include <optional>
 #include <sstream>
 
 namespace tallyhand::cli {
@@ -31,7 +35,7 @@ std::string roleOf(const PracticeTable& t, int seat)
 }
 
 // One finished hand as a JSON object.
-std::string handJson(const PracticeTable& t, const PracticeSession& session, const std::array<int, 11>& before)
+std::string handJson(const PracticeTable& t, const PracticeSession& session, const std::array<Chips, 11>& before)
 {
     std::ostringstream out;
     const auto& events = t.events();
@@ -52,7 +56,7 @@ std::string handJson(const PracticeTable& t, const PracticeSession& session, con
     first = true;
     std::ostringstream winners;
     bool firstWinner = true;
-    int pot = 0;
+    Chips pot = 0;
     for (std::size_t i = t.handStart(); i < events.size(); ++i) {
         const TableEvent& e = events[i];
         if (e.kind == TableEvent::Blind || e.kind == TableEvent::Act) {
@@ -74,57 +78,76 @@ std::string handJson(const PracticeTable& t, const PracticeSession& session, con
     return out.str();
 }
 
-int table(const Args& given)
+struct Blinds {
+    Chips small = 5;
+    Chips big = 10;
+};
+
+// "SB/BB" as two whole numbers; nullopt for any other text.
+std::optional<Blinds> parseBlinds(const std::string& text)
 {
-    Args args = given;
-    const bool json = takeFlag(args, "--json");
-    const bool headsUp = takeFlag(args, "--heads-up");
-    const std::string home = takeOption(args, "--home");
-    const std::string seedText = takeOption(args, "--seed");
-    const std::string handsText = takeOption(args, "--hands");
-    const std::string playerText = takeOption(args, "--player");
-    const Action player = playerText == "fold" ? Action::Fold : playerText == "raise" ? Action::Raise : Action::Call;
+    const auto slash = text.find('/');
+    if (slash == std::string::npos)
+        return std::nullopt;
+    const auto small = parseInt64(std::string_view(text).substr(0, slash));
+    const auto big = parseInt64(std::string_view(text).substr(slash + 1));
+    if (!small || !big)
+        return std::nullopt;
+    return Blinds{*small, *big};
+}
+
+struct TableOptions {
+    std::string home;
     std::uint64_t seed = 0;
-    int hands = 0;
-    try {
-        seed = std::stoull(seedText);
-        hands = std::stoi(handsText);
-    } catch (const std::exception&) {
-        hands = 0;
-    }
-    if (!args.empty() || home.empty() || hands < 1 ||
-        (!playerText.empty() && playerText != "fold" && playerText != "call" && playerText != "raise")) {
-        std::cerr << "Aufruf: tallyhand-cli table --home ORDNER --seed N --hands K [--heads-up] "
-                     "[--player fold|call|raise] [--json]\n";
-        return 2;
-    }
+    std::int64_t hands = 0;
+    bool headsUp = false;
+    std::string player = "call";
+    std::string blinds = "5/10";
+    Chips amount = 0; // 0: the table's raise size
+    bool json = false;
+};
+
+int table(const TableOptions& o)
+{
+    const std::string& home = o.home;
+    const bool json = o.json;
+    const Action player = o.player == "fold" ? Action::Fold : o.player == "raise" ? Action::Raise : Action::Call;
+    const std::int64_t hands = o.hands;
     const auto configured = configuredUser(home);
     if (!configured)
         return 1;
     const std::string& user = *configured;
 
     const PatternLists patterns = buildPatternLists();
-    PracticeTable t(patterns, seed);
-    t.start(5, 10, headsUp);
-    // A session of its own, even when another began in the same second.
-    auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
-                       std::chrono::system_clock::now().time_since_epoch()).count();
-    PracticeSession session = practiceSession(user, seconds);
-    while (std::filesystem::exists(std::filesystem::path(home) / "Hands" / practiceFileName(session)))
-        session = practiceSession(user, ++seconds);
-    const auto file = std::filesystem::path(home) / "Hands" / practiceFileName(session);
-    std::filesystem::create_directories(file.parent_path());
+    PracticeTable t(patterns, o.seed);
+    const Blinds blinds = *parseBlinds(o.blinds);
+    t.start(blinds.small, blinds.big, o.headsUp);
+    const std::filesystem::path handsDir = std::filesystem::path(home) / "Hands";
+    std::error_code error;
+    std::filesystem::create_directories(handsDir, error);
+    if (error) {
+        std::cerr << "Der Ordner " << handsDir.string() << " konnte nicht angelegt werden: " << error.message() << '\n';
+        return 1;
+    }
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+    const PracticeSession session = freshPracticeSession(handsDir, user, seconds);
+    const auto file = handsDir / practiceFileName(session);
     std::ofstream history(file, std::ios::binary | std::ios::app);
+    if (!history) {
+        std::cerr << "Die Datei " << file.string() << " konnte nicht geschrieben werden\n";
+        return 1;
+    }
 
     std::vector<std::string> played;
-    std::array<int, 11> before = t.handStartStacks();
+    std::array<Chips, 11> before = t.handStartStacks();
     while (t.wait() != TableWait::GameOver || played.size() < static_cast<std::size_t>(t.handNumber())) {
         if (t.wait() == TableWait::HandOver || t.wait() == TableWait::GameOver) {
             history << practiceHandText(session, t);
             played.push_back(handJson(t, session, before));
             if (!json)
                 std::cout << "Hand " << t.handNumber() << ":\n" << practiceHandText(session, t);
-            if (t.wait() == TableWait::GameOver || static_cast<int>(played.size()) == hands)
+            if (t.wait() == TableWait::GameOver || static_cast<std::int64_t>(played.size()) == hands)
                 break;
             t.step();
             before = t.handStartStacks();
@@ -133,7 +156,11 @@ int table(const Args& given)
         if (t.wait() == TableWait::User) {
             const bool facing = t.level() > t.seats()[1].bet;
             const Action a = player == Action::Fold && !facing ? Action::Check : player;
-            t.step(UserChoice{a, 0});
+            // An amount below the raise size the table asks for by now raises by that size.
+            if (t.step(UserChoice{a, o.amount}) && t.step(UserChoice{a, 0})) {
+                std::cerr << "Der Übungstisch nimmt die Aktion " << actionName(a) << " nicht an\n";
+                return 1;
+            }
         } else {
             t.step();
         }
@@ -146,13 +173,57 @@ int table(const Args& given)
     } else if (t.winner() != 0) {
         std::cout << "Gewinner: " << practiceSeatName(session, t.winner()) << '\n';
     }
+    if (!history.flush()) {
+        std::cerr << "Die Datei " << file.string() << " konnte nicht geschrieben werden\n";
+        return 1;
+    }
     return 0;
 }
 
-const RegisterCommand registration("table",
-                                   "table --home ORDNER --seed N --hands K [--heads-up] [--player fold|call|raise] "
-                                   "[--json]",
-                                   table);
+CommandRun declare(CLI::App& command)
+{
+    auto o = std::make_shared<TableOptions>();
+    command.add_option("--home", o->home, "Programmordner mit Tallyhand.ini; die Hände kommen nach ORDNER/Hands")
+        ->type_name("ORDNER")
+        ->required();
+    command.add_option("--seed", o->seed, "Startwert; derselbe spielt dasselbe Spiel")
+        ->type_name("N")
+        ->required()
+        ->transform(unsignedNumber());
+    command.add_option("--hands", o->hands, "so viele Hände, oder bis ein Platz übrig ist")
+        ->type_name("K")
+        ->required()
+        ->transform(wholeNumber(1, std::numeric_limits<std::int32_t>::max()));
+    command.add_flag("--heads-up", o->headsUp, "nur ein Gegner");
+    command.add_option("--player", o->player, "was der eigene Platz immer tut (call)")
+        ->type_name("fold|call|raise")
+        ->check(oneOf({"fold", "call", "raise"}));
+    command.add_option("--blinds", o->blinds, "Small und Big Blind, ganze Zahlen bis 1000000 (5/10)")
+        ->type_name("SB/BB")
+        ->check(CLI::Validator(
+            [](std::string& text) -> std::string {
+                const auto blinds = parseBlinds(text);
+                if (!blinds)
+                    return "Small und Big Blind als SB/BB erwartet, zum Beispiel 5/10: " + text;
+                return blindsProblem(blinds->small, blinds->big).value_or("");
+            },
+            ""));
+    command.add_option("--amount", o->amount, "Einsatz des eigenen Platzes bei --player raise; mehr als der Stack: All In")
+        ->type_name("N")
+        ->transform(CLI::Validator(
+            [](std::string& text) -> std::string {
+                const auto amount = parseInt64(text);
+                if (!amount || *amount < 1)
+                    return kStakeMessage;
+                text = std::to_string(*amount); // decimal, as the window reads it
+                return {};
+            },
+            ""));
+    command.add_flag("--json", o->json, "gibt jede Hand als JSON aus");
+    return [o] { return table(*o); };
+}
+
+const RegisterCommand registration("table", "spielt Hände am Übungstisch", declare);
 
 } // namespace
 } // namespace tallyhand::cli

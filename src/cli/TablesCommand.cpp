@@ -3,30 +3,33 @@
 #include "cards/RankTableFiles.h"
 
 #include <iostream>
+#include <memory>
 
 namespace tallyhand::cli {
 namespace {
 
-int runTables(const Args& words)
+int runTables(const std::string& home)
 {
-    Args args = words;
-    const std::string home = takeOption(args, "--home");
-    if (home.empty() || !args.empty()) {
-        std::cerr << "Aufruf: tallyhand-cli tables --home ORDNER\n";
-        return 2;
-    }
     const std::filesystem::path data = std::filesystem::path(home) / "data";
     int writeFailures = 0;
     loadOrGenerateRankTables(
         data, [](const std::string& message) { std::cout << message << '\n' << std::flush; }, writeFailures);
-    if (writeFailures > 0)
+    if (writeFailures > 0) {
+        std::cerr << "Die Kombinationsdateien konnten nicht nach " << data.string() << " geschrieben werden\n";
         return 1;
+    }
     std::cout << "Ok\n";
     return 0;
 }
 
-const RegisterCommand registration("tables", "tables --home ORDNER   legt die neun Kombinationsdateien in ORDNER/data an",
-                                   runTables);
+CommandRun declare(CLI::App& command)
+{
+    auto home = std::make_shared<std::string>();
+    command.add_option("--home", *home, "Programmordner")->type_name("ORDNER")->required();
+    return [home] { return runTables(*home); };
+}
+
+const RegisterCommand registration("tables", "legt die neun Kombinationsdateien in ORDNER/data an", declare);
 
 } // namespace
 } // namespace tallyhand::cli

@@ -112,18 +112,35 @@ ChartSeries sklanskyBars(const GameIndex& index, const std::vector<std::string>&
     return bars;
 }
 
+namespace {
+
+// Cash-game currency signs in front of a stack, as UTF-8 and as the
+// Windows-1252 bytes older files hold.
+constexpr std::array<std::string_view, 6> kCurrencySigns = {"$", "\xE2\x82\xAC", "\x80", "\xC2\xA3", "\xA3", "Rs."};
+
+// Removes a leading currency sign; true when there was one.
+bool takeCurrencySign(std::string_view& text)
+{
+    for (std::string_view sign : kCurrencySigns)
+        if (text.starts_with(sign)) {
+            text.remove_prefix(sign.size());
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
 std::optional<std::int64_t> chipTextValue(std::string_view text)
 {
-    const bool dollars = !text.empty() && text.front() == '$';
-    if (dollars)
-        text.remove_prefix(1);
+    const bool dollars = takeCurrencySign(text);
     text = text.substr(0, text.find(' '));
     if (!dollars) {
         if (const auto whole = parseWholeNumber(text))
             return *whole;
         return std::nullopt;
     }
-    // Dollars to cents, exactly in decimal, half away from zero.
+    // Money to cents, exactly in decimal, half away from zero.
     const std::size_t point = text.find('.');
     const std::string_view units = text.substr(0, point);
     const std::string_view fraction = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);

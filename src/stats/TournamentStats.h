@@ -44,7 +44,8 @@ ChartSeries sklanskyPie(const GameIndex& index, const std::vector<std::string>& 
 ChartSeries sklanskyBars(const GameIndex& index, const std::vector<std::string>& gameRows);
 
 // The user's stack at the start of a game from the text after a "(" of the
-// seat line: "1500 in chips)" gives 1500, "$12.34 in chips)" 1234 cents.
+// seat line: "1500 in chips)" gives 1500, "$12.34 in chips)" 1234 cents;
+// "€", "£" (UTF-8 or Windows-1252) and "Rs." amounts read like "$" ones.
 std::optional<std::int64_t> chipTextValue(std::string_view afterParenthesis);
 // The stack on the first line of the game block naming the user: the last
 // parenthesised group that reads, searched from the end of the line.

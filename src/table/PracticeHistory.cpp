@@ -56,6 +56,16 @@ std::string practiceFileName(const PracticeSession& session)
     return "HH" + date + " T" + std::to_string(session.tournament) + " Übungstisch.txt";
 }
 
+PracticeSession freshPracticeSession(const std::filesystem::path& handsDir, const std::string& userName,
+                                     std::int64_t unixSeconds)
+{
+    PracticeSession session = practiceSession(userName, unixSeconds);
+    std::error_code error;
+    while (std::filesystem::exists(handsDir / practiceFileName(session), error) && !error)
+        session = practiceSession(userName, ++unixSeconds);
+    return session;
+}
+
 std::string practiceSeatName(const PracticeSession& session, int seat)
 {
     return seat == 1 ? session.userName : "Gegner" + std::to_string(seat - 1);
@@ -81,11 +91,12 @@ std::string practiceHandText(const PracticeSession& session, const PracticeTable
             out.push_back("Seat " + std::to_string(s) + ": " + name(s) + " (" +
                           std::to_string(start[static_cast<std::size_t>(s)]) + " in chips)");
 
-    std::array<int, kTableSeats + 1> roundBet{}, won{};
+    std::array<Chips, kTableSeats + 1> roundBet{}, won{};
     std::array<bool, kTableSeats + 1> shown{};
     std::array<std::optional<TableStreet>, kTableSeats + 1> foldedOn{};
     std::array<std::string, kTableSeats + 1> description{};
-    int level = 0, blinds = 0, total = 0;
+    int blinds = 0;
+    Chips level = 0, total = 0;
     bool showdown = false;
     std::size_t boardShown = 0;
     const std::vector<Card>& board = table.board();

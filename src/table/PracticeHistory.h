@@ -3,6 +3,7 @@
 #include "table/PracticeTable.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace tallyhand {
@@ -21,6 +22,12 @@ struct PracticeSession {
 PracticeSession practiceSession(std::string userName, std::int64_t unixSeconds);
 // "HH<date> T<tournament> Übungstisch.txt" in the folder's naming style.
 std::string practiceFileName(const PracticeSession& session);
+// The session begun at `unixSeconds`, moved on a second at a time until its
+// file is not in `handsDir` yet: a session of its own, even when another began
+// in the same second. A folder that cannot be read ends the search; writing
+// the file then reports what is wrong.
+PracticeSession freshPracticeSession(const std::filesystem::path& handsDir, const std::string& userName,
+                                     std::int64_t unixSeconds);
 
 // The hand just finished on `table` (wait() is HandOver or GameOver), with CR LF line ends
 // and a blank line after it.

@@ -26,6 +26,15 @@ double hitChance(int outs, int unseen, int cardsToCome)
 
 } // namespace
 
+std::optional<std::string> blindsProblem(Chips smallBlind, Chips bigBlind)
+{
+    if (smallBlind < 1 || bigBlind < 1 || smallBlind > kMaxBlind || bigBlind > kMaxBlind)
+        return "Die Blinds müssen ganze Zahlen von 1 bis 1.000.000 sein.";
+    if (bigBlind < smallBlind)
+        return "Der Big Blind darf nicht kleiner als der Small Blind sein.";
+    return std::nullopt;
+}
+
 const char* actionName(Action a)
 {
     static const char* names[] = {"Bet", "Check", "Call", "Raise", "Fold"};
@@ -41,20 +50,18 @@ int PracticeTable::sklanskyGroup(std::array<Card, 2> cards)
     return cards[0] == cards[1] ? 0 : sklanskyEntry(cards[0], cards[1]).num;
 }
 
-int PracticeTable::chipsInPlay() const
+Chips PracticeTable::chipsInPlay() const
 {
-    int chips = m_pot;
+    Chips chips = m_pot;
     for (int s = 1; s <= kTableSeats; ++s)
         chips += m_seats[static_cast<std::size_t>(s)].stack;
     return chips;
 }
 
-std::optional<std::string> PracticeTable::start(int smallBlind, int bigBlind, bool headsUp)
+std::optional<std::string> PracticeTable::start(Chips smallBlind, Chips bigBlind, bool headsUp)
 {
-    if (smallBlind < 1 || bigBlind < 1)
-        return "Die Blinds müssen ganze Zahlen über 0 sein.";
-    if (bigBlind < smallBlind)
-        return "Der Big Blind darf nicht kleiner als der Small Blind sein.";
+    if (auto problem = blindsProblem(smallBlind, bigBlind))
+        return problem;
     m_smallBlind = smallBlind;
     m_bigBlind = bigBlind;
     m_headsUp = headsUp;
@@ -161,20 +168,20 @@ void PracticeTable::beginHand()
         m_wait = m_actor == 1 ? TableWait::User : TableWait::Step;
 }
 
-void PracticeTable::post(int seat, int blind)
+void PracticeTable::post(int seat, Chips blind)
 {
     const TableSeat& s = m_seats[static_cast<std::size_t>(seat)];
-    const int before = s.committed;
+    const Chips before = s.committed;
     putIn(seat, blind);
     log({TableEvent::Blind, seat, Action::Bet, s.committed - before, s.allIn});
 }
 
 // The seat brings its bet up by `diff`, or goes all in when its stack would
 // fall below 1.
-void PracticeTable::putIn(int seat, int diff)
+void PracticeTable::putIn(int seat, Chips diff)
 {
     TableSeat& s = m_seats[static_cast<std::size_t>(seat)];
-    const int paid = s.stack - diff < 1 ? s.stack : diff;
+    const Chips paid = s.stack - diff < 1 ? s.stack : diff;
     s.stack -= paid;
     s.bet += paid;
     s.committed += paid;
@@ -185,15 +192,20 @@ void PracticeTable::putIn(int seat, int diff)
 
 void PracticeTable::call(int seat)
 {
-    putIn(seat, std::max(0, m_level - m_seats[static_cast<std::size_t>(seat)].bet));
+    putIn(seat, std::max<Chips>(0, m_level - m_seats[static_cast<std::size_t>(seat)].bet));
     m_seats[static_cast<std::size_t>(seat)].box = Action::Call;
 }
 
-void PracticeTable::raise(int seat, int by)
+void PracticeTable::raise(int seat, Chips by)
 {
-    putIn(seat, m_level + by - m_seats[static_cast<std::size_t>(seat)].bet);
-    m_seats[static_cast<std::size_t>(seat)].box = Action::Raise;
-    // Even a short all-in raises the level by the raise size.
+    TableSeat& s = m_seats[static_cast<std::size_t>(seat)];
+    // More than the stack can pay is the stack, all in. Even a short all-in
+    // raises the level by the raise size, but never by more than was asked.
+    const Chips wholeStack = s.bet + s.stack - m_level;
+    if (by > wholeStack)
+        by = std::max(wholeStack, std::min(by, m_raise));
+    putIn(seat, m_level + by - s.bet);
+    s.box = Action::Raise;
     m_level += by;
     m_raise = std::max(m_raise, by);
     ++m_raises;
@@ -206,10 +218,10 @@ void PracticeTable::fold(int seat)
     s.box = Action::Fold;
 }
 
-void PracticeTable::act(int seat, Action a, int amount, int group)
+void PracticeTable::act(int seat, Action a, Chips amount, int group)
 {
     const TableSeat& s = m_seats[static_cast<std::size_t>(seat)];
-    const int before = s.committed;
+    const Chips before = s.committed;
     if (a == Action::Call && m_level <= s.bet)
         a = Action::Check;
     switch (a) {
@@ -236,7 +248,7 @@ void PracticeTable::act(int seat, Action a, int amount, int group)
     log(std::move(e));
 }
 
-Action preflopDecision(int g, int role, int level, int raiseSize, int d)
+Action preflopDecision(int g, int role, Chips level, Chips raiseSize, int d)
 {
     if (g == 0 || g >= 8) {
         if (role != 2 || level > raiseSize)
@@ -284,7 +296,7 @@ Action PracticeTable::decideAfterFlop(int seat, int& group)
         edits[2 + i] = cardText(m_board[i]);
     const HandCards hand = readHandCards(edits);
     const OutsResult outs = calculateOuts(m_patterns, hand);
-    const int toCall = std::max(0, m_level - s.bet);
+    const Chips toCall = std::max<Chips>(0, m_level - s.bet);
     const bool mayRaise = m_raises < kRaisesAfterFlop;
     if (outs.madeCategory >= kSet)
         return mayRaise ? (toCall == 0 ? Action::Bet : Action::Raise) : Action::Call;
@@ -366,12 +378,14 @@ std::optional<std::string> PracticeTable::step(std::optional<UserChoice> choice)
     if (seat == 1) {
         if (!choice)
             return "Sie sind am Zug: bitte eine Aktion wählen.";
-        const int toCall = std::max(0, m_level - s.bet);
+        const Chips toCall = std::max<Chips>(0, m_level - s.bet);
         if (choice->action == Action::Check && toCall > 0)
             return "Check geht nicht: " + std::to_string(toCall) + " sind zu bezahlen (Call, Raise oder Fold).";
         if (choice->action == Action::Bet && toCall > 0)
             return "Bet geht nicht: es wurde schon gesetzt (Call, Raise oder Fold).";
         const bool raises = choice->action == Action::Bet || choice->action == Action::Raise;
+        if (raises && choice->amount < 0)
+            return std::string(kStakeMessage);
         if (raises && choice->amount != 0 && choice->amount < m_raise && choice->amount < s.stack)
             return "Der Einsatz muss mindestens " + std::to_string(m_raise) + " sein.";
         act(1, choice->action, raises ? choice->amount : 0, sklanskyGroup(s.cards));
@@ -480,20 +494,20 @@ void PracticeTable::award(const std::array<std::uint32_t, kTableSeats + 1>& valu
 {
     const std::vector<int> seats = seatsFromDealersLeft();
     const auto valueOf = [&](int s) { return values[static_cast<std::size_t>(s)]; };
-    std::vector<int> levels;
+    std::vector<Chips> levels;
     for (int s : seats)
         if (m_seats[static_cast<std::size_t>(s)].committed > 0)
             levels.push_back(m_seats[static_cast<std::size_t>(s)].committed);
     std::sort(levels.begin(), levels.end());
     levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
-    std::array<int, kTableSeats + 1> won{};
-    int below = 0;
-    for (int levelTop : levels) {
-        int slice = 0;
+    std::array<Chips, kTableSeats + 1> won{};
+    Chips below = 0;
+    for (Chips levelTop : levels) {
+        Chips slice = 0;
         std::vector<int> eligible;
         for (int s : seats) {
             const TableSeat& seat = m_seats[static_cast<std::size_t>(s)];
-            slice += std::clamp(seat.committed - below, 0, levelTop - below);
+            slice += std::clamp<Chips>(seat.committed - below, 0, levelTop - below);
             if (!seat.folded && seat.committed >= levelTop)
                 eligible.push_back(s);
         }
@@ -517,13 +531,14 @@ void PracticeTable::award(const std::array<std::uint32_t, kTableSeats + 1>& valu
         for (int s : eligible)
             if (valueOf(s) == best)
                 winners.push_back(s);
-        const int share = slice / static_cast<int>(winners.size());
-        int odd = slice % static_cast<int>(winners.size());
+        const auto count = static_cast<Chips>(winners.size());
+        const Chips share = slice / count;
+        Chips odd = slice % count;
         for (int s : winners)
             won[static_cast<std::size_t>(s)] += share + (odd-- > 0 ? 1 : 0);
     }
     for (int s : seats) {
-        const int amount = won[static_cast<std::size_t>(s)];
+        const Chips amount = won[static_cast<std::size_t>(s)];
         if (amount == 0)
             continue;
         m_seats[static_cast<std::size_t>(s)].stack += amount;

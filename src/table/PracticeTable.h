@@ -18,7 +18,18 @@ namespace tallyhand {
 // for "play" between them without a nested event loop.
 
 inline constexpr int kTableSeats = 10;
-inline constexpr int kStartStack = 1500;
+
+// Chips, 64-bit: levels and pots grow by sums of bets that must never overflow.
+using Chips = std::int64_t;
+inline constexpr Chips kStartStack = 1500;
+// Blinds are whole numbers from 1 to this.
+inline constexpr Chips kMaxBlind = 1'000'000;
+
+// What is said when a bet or raise amount is no whole number above 0.
+inline constexpr const char* kStakeMessage = "Der Einsatz muss eine ganze Zahl über 0 sein.";
+
+// Why these blinds cannot start a game, or nullopt when they can.
+std::optional<std::string> blindsProblem(Chips smallBlind, Chips bigBlind);
 
 // The items of a seat's action box, in box order.
 enum class Action { Bet = 0, Check = 1, Call = 2, Raise = 3, Fold = 4 };
@@ -27,14 +38,14 @@ const char* actionName(Action a);
 enum class TableStreet { Preflop, Flop, Turn, River };
 
 struct TableSeat {
-    int stack = kStartStack;
+    Chips stack = kStartStack;
     bool out = true;                 // not in the game (heads-up: seats 3..10)
     std::array<Card, 2> cards{};
     bool dealt = false;
     bool folded = false;
     bool allIn = false;
-    int bet = 0;                     // this round
-    int committed = 0;               // this hand
+    Chips bet = 0;                   // this round
+    Chips committed = 0;             // this hand
     Action box = Action::Bet;        // what the action box shows
     bool posted = false;             // has a bet field text this round
 };
@@ -42,14 +53,14 @@ struct TableSeat {
 // One thing that happened, for the log, the command line and the hand history.
 struct TableEvent {
     enum Kind { HandStarted, Dealt, Blind, Act, Board, Shows, Wins, Left, GameOver };
-    TableEvent(Kind k, int s = 0, Action a = Action::Check, int chips = 0, bool all = false)
+    TableEvent(Kind k, int s = 0, Action a = Action::Check, Chips chips = 0, bool all = false)
         : kind(k), seat(s), action(a), amount(chips), allIn(all)
     {
     }
     Kind kind;
     int seat;                        // 1..10, 0 for the table
     Action action;
-    int amount;                      // chips put in, or won
+    Chips amount;                    // chips put in, or won
     bool allIn;
     TableStreet street = TableStreet::Preflop;
     int pass = 1;                    // betting pass 1 or 2
@@ -67,13 +78,14 @@ enum class TableWait {
 
 struct UserChoice {
     Action action = Action::Call;
-    int amount = 0;                  // bet or raise size; 0 for the table's raise size
+    Chips amount = 0;                // bet or raise size; 0 for the table's raise size;
+                                     // more than the stack goes all in
 };
 
 // A program seat's first action before the flop: by its Sklansky group, its
 // role (0 any seat, 1 small blind, 2 big blind), the level and raise size,
 // and a draw d from 1 to 49.
-Action preflopDecision(int group, int role, int level, int raiseSize, int draw);
+Action preflopDecision(int group, int role, Chips level, Chips raiseSize, int draw);
 // Its answer in the second pass, to a raise behind it.
 Action preflopResponse(int group, int draw);
 
@@ -83,9 +95,9 @@ public:
     PracticeTable(const PatternLists& patterns, std::uint64_t seed);
 
     // "Start": ten seats of 1500, a random dealer. "Heads Up": seats 1 and 2.
-    // Blinds must be whole numbers above 0, the big one at least the small one;
-    // otherwise nothing changes and the reason comes back.
-    std::optional<std::string> start(int smallBlind, int bigBlind, bool headsUp = false);
+    // Blinds must pass blindsProblem; otherwise nothing changes and the reason
+    // comes back.
+    std::optional<std::string> start(Chips smallBlind, Chips bigBlind, bool headsUp = false);
 
     // Performs the next action (a program seat's decision, a card dealt, the
     // pot awarded, the next hand begun). When wait() is User, `choice` is the
@@ -96,11 +108,11 @@ public:
     const std::array<TableSeat, kTableSeats + 1>& seats() const { return m_seats; } // 1-based
     int dealer() const { return m_dealer; }
     int handNumber() const { return m_hand; }
-    int pot() const { return m_pot; }
-    int level() const { return m_level; }
-    int raiseSize() const { return m_raise; }
-    int smallBlind() const { return m_smallBlind; }
-    int bigBlind() const { return m_bigBlind; }
+    Chips pot() const { return m_pot; }
+    Chips level() const { return m_level; }
+    Chips raiseSize() const { return m_raise; }
+    Chips smallBlind() const { return m_smallBlind; }
+    Chips bigBlind() const { return m_bigBlind; }
     bool headsUp() const { return m_headsUp; }
     TableStreet street() const { return m_street; }
     const std::vector<Card>& board() const { return m_board; }
@@ -109,12 +121,12 @@ public:
     int smallBlindSeat() const { return m_sbSeat; }
     int bigBlindSeat() const { return m_bbSeat; }
     // Each seat's stack when the current hand began (0 for seats out of the game).
-    const std::array<int, kTableSeats + 1>& handStartStacks() const { return m_startStacks; }
+    const std::array<Chips, kTableSeats + 1>& handStartStacks() const { return m_startStacks; }
     // Events since the game started; the current hand's start at handStart().
     const std::vector<TableEvent>& events() const { return m_events; }
     std::size_t handStart() const { return m_handStart; }
     // Stacks and pot together: the same at every moment of a game.
-    int chipsInPlay() const;
+    Chips chipsInPlay() const;
 
     // For tests and the decision table: the group of two cards and a seat's decision.
     static int sklanskyGroup(std::array<Card, 2> cards);
@@ -127,12 +139,12 @@ private:
 
     void beginHand();
     Card drawCard();
-    void post(int seat, int blind);
-    void putIn(int seat, int diff);
+    void post(int seat, Chips blind);
+    void putIn(int seat, Chips diff);
     void call(int seat);
-    void raise(int seat, int by);
+    void raise(int seat, Chips by);
     void fold(int seat);
-    void act(int seat, Action a, int amount, int group);
+    void act(int seat, Action a, Chips amount, int group);
     Action decidePreflop(int seat, int role, int& group);
     int drawOneTo49();
     Action respondPreflop(int seat, int& group);
@@ -157,8 +169,10 @@ private:
     std::array<TableSeat, kTableSeats + 1> m_seats{};
     std::uint64_t m_deck = 0; // dealt cards
     std::vector<Card> m_board;
-    int m_dealer = 1, m_hand = 0, m_pot = 0, m_level = 0, m_raise = 0;
-    int m_smallBlind = 5, m_bigBlind = 10, m_sbSeat = 0, m_bbSeat = 0;
+    int m_dealer = 1, m_hand = 0;
+    Chips m_pot = 0, m_level = 0, m_raise = 0;
+    Chips m_smallBlind = 5, m_bigBlind = 10;
+    int m_sbSeat = 0, m_bbSeat = 0;
     bool m_headsUp = false;
     TableStreet m_street = TableStreet::Preflop;
     TableWait m_wait = TableWait::GameOver;
@@ -168,7 +182,7 @@ private:
     std::size_t m_turn = 0;
     int m_pass = 1, m_cursor = 0, m_last = 0;
     int m_raises = 0; // raises in this round
-    std::array<int, kTableSeats + 1> m_startStacks{};
+    std::array<Chips, kTableSeats + 1> m_startStacks{};
     std::vector<TableEvent> m_events;
     std::size_t m_handStart = 0;
 };

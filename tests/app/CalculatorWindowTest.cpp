@@ -184,14 +184,32 @@ void CalculatorWindowTest::cardButtonsFillTheNextEmptyEdit()
         QVERIFY(b);
         b->click();
     };
+    // A previous hand's ratings, left by hand, must not survive the next hand.
+    typeAndLeave(CalculatorPanel::Hole1, QStringLiteral("2c"));
+    typeAndLeave(CalculatorPanel::Hole2, QStringLiteral("7d"));
+    m_window->calculator()->Button20Click();
+
     click("Panel1", "AHerz");
     QCOMPARE(card(0)->text(), QStringLiteral("AHerz"));
     QVERIFY(f("inp_akt")->text().isEmpty());
-    // hole2 filled by a button runs the calculation but not the chart.
+    // hole2 filled by a button rates the hand exactly as leaving the field does.
     click("Panel18", "KPik");
     QCOMPARE(card(1)->text(), QStringLiteral("KPik"));
     QCOMPARE(f("inp_akt")->text(), QString::fromStdString(coreOutput().akt));
-    QVERIFY(m_window->calculator()->preflopGrid()->cellText(1, 1).isEmpty());
+    auto* grid = m_window->calculator()->preflopGrid();
+    const PreflopChart chart = fillPreflopChart("AHerz", "KPik");
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 16; ++c) {
+            QCOMPARE(grid->cellText(r + 1, c + 1), QString::fromStdString(chart.cells[r][c]));
+            QCOMPARE(grid->cellColour(r + 1, c + 1), toQColor(chart.colours[r][c]));
+        }
+    const auto hu = hutchinsonPoints("AHerz", "KPik");
+    QVERIFY(hu);
+    QCOMPARE(f("inP_hu")->text(), QString::number(hu->points));
+    for (int i = 0; i < 15; ++i) {
+        const QString shape = QStringLiteral("shp_hu%1%2").arg(i / 3 + 1).arg(i % 3 + 1);
+        QCOMPARE(field<ColourShape>(*m_window, shape)->colour(), toQColor(hu->shapes[i]));
+    }
 
     const char* rest[5] = {"7Herz", "2Herz", "9Pik", "3Karo", "TKreuz"};
     for (const char* c : rest)

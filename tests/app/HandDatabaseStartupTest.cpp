@@ -94,6 +94,8 @@ void watch(Tfrm_tallyhand& window, StartRecord& record, QObject* context)
         record.prompts << t;
         answer(true);
     });
+    // The screen-name question is cancelled: the sequence then stops as it always did.
+    window.startup()->setUserNamePrompt([](std::function<void(bool)> answer) { answer(false); });
     QObject::connect(window.startup(), &StartupSequence::importFormOpened, context, [&record, &window](Tfrm_main_2* form) {
         ++record.formsOpened;
         record.formModal = form->windowModality() == Qt::ApplicationModal && form->isVisible();
@@ -450,6 +452,7 @@ void HandDatabaseStartupTest::closingTheWindowMidwayEndsTheWorker()
         auto window = std::make_unique<Tfrm_tallyhand>(home.path());
         bool asked = false;
         window->startup()->setPrompt([&](const QString&, bool, std::function<void(bool)>) { asked = true; });
+        window->startup()->setUserNamePrompt([](std::function<void(bool)> answer) { answer(false); });
         window->show();
         QTRY_VERIFY_WITH_TIMEOUT(asked, 10000);
         QElapsedTimer clock;

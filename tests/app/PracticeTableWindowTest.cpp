@@ -20,6 +20,7 @@ class PracticeTableWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void aWholeHandThroughTheWindow();
+    void blindsAndAmountsAtTheirBounds();
 };
 
 void PracticeTableWindowTest::aWholeHandThroughTheWindow()
@@ -96,6 +97,68 @@ void PracticeTableWindowTest::aWholeHandThroughTheWindow()
     field<QPushButton>(window, QStringLiteral("Button74"))->click();
     QCOMPARE(field(window, QStringLiteral("ed_hand"))->text(), QStringLiteral("1"));
     QCOMPARE(chips(), 15000);
+}
+
+// Blinds typed into the fields start a game only from 1 to 1,000,000; an
+// "Einsatz" past the stack is an all-in, and the chips add up at every click.
+void PracticeTableWindowTest::blindsAndAmountsAtTheirBounds()
+{
+    QTemporaryDir home;
+    QVERIFY(writeIniFile(home.path()));
+    Tfrm_tallyhand window(home.path());
+    window.show();
+    QVERIFY(waitForStartup(window));
+    auto* small = field(window, QStringLiteral("ed_smallblind"));
+    auto* big = field(window, QStringLiteral("ed_bigblind"));
+    auto* start = field<QPushButton>(window, QStringLiteral("Button74"));
+    const struct {
+        const char* small;
+        const char* big;
+        bool starts;
+    } blinds[] = {
+        {"1000001", "1000001", false}, {"2147483647", "2147483647", false}, {"-5", "10", false},
+        {"5", "99999999999999999999", false}, {"10", "5", false}, {"1000000", "1000000", true}, {"1", "1000000", true},
+    };
+    for (const auto& b : blinds) {
+        small->setText(QString::fromLatin1(b.small));
+        big->setText(QString::fromLatin1(b.big));
+        const PracticeTable* before = window.tablePanelPage()->table();
+        start->click();
+        const PracticeTable* after = window.tablePanelPage()->table();
+        QCOMPARE(after != before, b.starts);
+        if (!b.starts)
+            QVERIFY2(window.statusText().contains(QStringLiteral("Blind")), b.small);
+        else
+            QCOMPARE(after->bigBlind(), big->text().toLongLong());
+    }
+
+    // At 5/10 the user raises by the largest 32-bit number whenever it is his turn.
+    small->setText(QStringLiteral("5"));
+    big->setText(QStringLiteral("10"));
+    start->click();
+    field(window, QStringLiteral("ed_einsatz"))->setText(QStringLiteral("2147483647"));
+    auto* play = field<QPushButton>(window, QStringLiteral("weiter"));
+    auto* box = field<QComboBox>(window, QStringLiteral("ComboBox1"));
+    const PracticeTable& table = *window.tablePanelPage()->table();
+    bool wentAllIn = false;
+    for (int click = 0; click < 3000 && table.wait() != TableWait::GameOver && table.handNumber() <= 30; ++click) {
+        const bool userTurn = table.wait() == TableWait::User;
+        if (userTurn)
+            box->setCurrentIndex(static_cast<int>(Action::Raise));
+        const Chips level = table.level();
+        const auto street = table.street();
+        const int hand = table.handNumber();
+        play->click();
+        QCOMPARE(table.chipsInPlay(), Chips{15000});
+        QVERIFY(table.level() >= 0 && table.pot() >= 0);
+        if (table.handNumber() == hand && table.street() == street)
+            QVERIFY(table.level() >= level);
+        if (userTurn && table.seats()[1].allIn) {
+            wentAllIn = true;
+            QCOMPARE(field(window, QStringLiteral("Edit77"))->text(), QStringLiteral("All In"));
+        }
+    }
+    QVERIFY(wentAllIn);
 }
 
 QTEST_MAIN(PracticeTableWindowTest)

@@ -67,6 +67,26 @@ private slots:
         QVERIFY(QImage(path).width() > 0);
         QVERIFY(!chart.saveImage(dir.filePath(QStringLiteral("missing/chart.png"))));
 
+        // Up to six slices carry their labels; more get a legend instead,
+        // and a bar view after a crowded pie shows no stale legend.
+        for (int slices : {1, 6, 7, 9}) {
+            ChartSeries points;
+            for (int i = 0; i < slices; ++i)
+                points.push_back({std::to_string(i), static_cast<double>(i + 1), std::nullopt});
+            chart.showPie(points, QStringLiteral("Series2"));
+            auto* shown = qobject_cast<QPieSeries*>(chart.series());
+            QVERIFY(shown);
+            const bool crowded = slices > 6;
+            QCOMPARE(chart.chart()->legend()->isVisible(), crowded);
+            if (crowded)
+                QCOMPARE(chart.chart()->legend()->markers(shown).size(), slices);
+            for (QPieSlice* slice : shown->slices())
+                QCOMPARE(slice->isLabelVisible(), !crowded);
+        }
+        chart.showBars({{"1", 1, kGreen}});
+        QVERIFY(chart.series());
+        QVERIFY(!chart.chart()->legend()->isVisible());
+
         chart.clear();
         QCOMPARE(chart.series(), nullptr);
         QVERIFY(chart.points().empty());

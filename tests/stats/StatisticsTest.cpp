@@ -141,12 +141,49 @@ TEST(TournamentStats, ChipChartBothModesAndUnreadableStacks)
     EXPECT_EQ(chipTextValue("$12.34 in chips)"), 1234);
     EXPECT_EQ(chipTextValue("$0.125 in chips)"), 13);
     EXPECT_EQ(chipTextValue("$10 in chips)"), 1000);
-    EXPECT_EQ(chipTextValue("€10 in chips)"), std::nullopt);
     // A note in parentheses after the stack: the earlier group reads.
     h.add(15, "2c", "2d",
           {"Seat 4: Hero (1500 in chips) out of hand (moved from another table into small blind)"});
     const GameIndex again(h.tables);
     EXPECT_EQ(chipCountOf(again, 15, "Hero"), 1500);
+}
+
+TEST(TournamentStats, ChipChartReadsEveryCurrencyAsCents)
+{
+    struct Case {
+        const char* stack;
+        std::optional<std::int64_t> cents;
+    };
+    const Case cases[] = {
+        {"$12.34 in chips", 1234},
+        {"\xE2\x82\xAC" "12.34 in chips", 1234}, // euro, UTF-8
+        {"\x80" "7.5 in chips", 750},              // euro, Windows-1252
+        {"\xC2\xA3" "0.02 in chips", 2},          // pound, UTF-8
+        {"\xA3" "3 in chips", 300},                // pound, Windows-1252
+        {"Rs.2000.00 in chips", 200000},
+        {"Rs.12.345 in chips", 1235},
+        {"\xE2\x82\xAC" " in chips", std::nullopt}, // a sign without an amount
+        {"\xE2\x82\xAC" "1.x in chips", std::nullopt},
+        {"Rs 20 in chips", std::nullopt},          // not the rupee sign
+        {"\xE2\x82" "12 in chips", std::nullopt},   // a cut-off sign is no currency
+    };
+    Home h;
+    std::vector<std::string> games;
+    ChartSeries expected;
+    std::int64_t game = 100;
+    for (const Case& c : cases) {
+        EXPECT_EQ(chipTextValue(std::string(c.stack) + ")"), c.cents) << c.stack;
+        h.add(++game, "Ah", "Ad", play(c.stack, {}, ""));
+        games.push_back(std::to_string(game));
+        if (c.cents)
+            expected.push_back({std::to_string(game), static_cast<double>(*c.cents), Rgb{0, 128, 0}});
+    }
+    // Games in any currency take part in the chart; only unreadable stacks are left out.
+    const GameIndex index(h.tables);
+    const ChipChart chart = buildChipChart(index, games, "Hero", ChipMode::Chipcount);
+    EXPECT_EQ(chart.bars, expected);
+    EXPECT_EQ(chart.leftOut, 4);
+    EXPECT_EQ(chart.maximum, 200000);
 }
 
 TEST(TournamentStats, SklanskyChartsAndHoleClasses)

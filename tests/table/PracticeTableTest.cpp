@@ -24,7 +24,7 @@ void play(PracticeTable& t, int hands, Action user, const std::function<void(con
 {
     while (t.wait() != TableWait::GameOver && t.handNumber() <= hands) {
         if (t.wait() == TableWait::User) {
-            const int toCall = t.level() - t.seats()[1].bet;
+            const Chips toCall = t.level() - t.seats()[1].bet;
             Action a = user;
             if (a == Action::Check && toCall > 0)
                 a = Action::Fold;
@@ -86,7 +86,7 @@ TEST(PracticeTable, ChipsCardsAndBlindsOverManyGames)
         const bool headsUp = seed % 2 == 0;
         PracticeTable t(patterns(), seed);
         ASSERT_FALSE(t.start(5, 10, headsUp));
-        const int total = t.chipsInPlay();
+        const Chips total = t.chipsInPlay();
         const Action user = seed % 3 == 0 ? Action::Raise : seed % 3 == 1 ? Action::Call : Action::Check;
         play(t, headsUp ? 100000 : 250, user, [&](const PracticeTable& table) {
             ASSERT_EQ(table.chipsInPlay(), total);
@@ -148,12 +148,12 @@ TEST(PracticeTable, UserChoicesDoWhatTheySay)
     ASSERT_FALSE(t.start(5, 10));
     while (t.wait() != TableWait::User)
         ASSERT_FALSE(t.step());
-    const int toCall = t.level() - t.seats()[1].bet;
+    const Chips toCall = t.level() - t.seats()[1].bet;
     ASSERT_GT(toCall, 0);
     EXPECT_TRUE(t.step(UserChoice{Action::Check, 0}));
     EXPECT_TRUE(t.step(UserChoice{Action::Raise, 1}));
-    const int stack = t.seats()[1].stack;
-    const int level = t.level();
+    const Chips stack = t.seats()[1].stack;
+    const Chips level = t.level();
     ASSERT_FALSE(t.step(UserChoice{Action::Raise, 50}));
     EXPECT_EQ(t.seats()[1].bet, level + 50);
     EXPECT_EQ(t.seats()[1].stack, stack - (level + 50 - (level - toCall)));

@@ -79,6 +79,7 @@ void CalculatorPanel::buildWidgets()
     auto* buttons = new QHBoxLayout;
     m_newHand = new QPushButton(QStringLiteral("New Hand"), this);
     m_newHand->setObjectName(QStringLiteral("Button20"));
+    m_newHand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     m_outsButton = new QPushButton(QStringLiteral("Outs"), this);
     m_outsButton->setObjectName(QStringLiteral("Button18"));
     for (QPushButton* b : {m_newHand, m_outsButton}) {
@@ -396,8 +397,15 @@ void CalculatorPanel::Button19Click(const QString& cardText)
         if (!m_cards[slot]->text().isEmpty())
             continue;
         m_cards[slot]->setText(cardText);
-        if (slot == Hole2 || slot == Flop3 || slot == Turn || slot == River)
+        // hole2 also rates the hand before the flop, exactly as leaving the field does;
+        // otherwise the grid and lamps would still show the previous hand.
+        if (slot == Hole2) {
             Button18Click();
+            FillPreflopChart();
+            ShowHutchinsonPoints();
+        } else if (slot == Flop3 || slot == Turn || slot == River) {
+            Button18Click();
+        }
         return;
     }
 }

@@ -34,8 +34,10 @@ RangeEditor::RangeEditor(const QStringList& seats, QWidget* parent) : QWidget(pa
     m_seat->setToolTip(QStringLiteral("Der Sitz, dessen Range das Raster zeigt und füllt"));
     auto* fill = new QPushButton(QStringLiteral("In Sitz übernehmen"), this);
     fill->setObjectName(QStringLiteral("btn_range_fill"));
+    fill->setToolTip(QStringLiteral("Schreibt die gewählten Klassen in das Range-Feld des Sitzes"));
     auto* clear = new QPushButton(QStringLiteral("Leeren"), this);
     clear->setObjectName(QStringLiteral("btn_range_clear"));
+    clear->setToolTip(QStringLiteral("Hebt die Auswahl im Raster auf"));
     controls->addWidget(m_share);
     controls->addWidget(m_slider);
     controls->addSpacing(8);

@@ -41,12 +41,15 @@ RangeEquityPanel::RangeEquityPanel(QWidget* parent) : QWidget(parent)
     auto* runRow = new QHBoxLayout;
     m_mode = new QLabel(QStringLiteral("Hände oder Ranges eintragen und berechnen"), this);
     m_mode->setObjectName(QStringLiteral("lbl_range_mode"));
+    m_mode->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("pg_range"));
+    m_progress->setMaximumWidth(140);
     m_progress->setRange(0, 1);
     m_progress->setValue(0);
     m_stop = new QPushButton(QStringLiteral("Abbrechen"), this);
     m_stop->setObjectName(QStringLiteral("btn_range_stop"));
+    m_stop->setToolTip(QStringLiteral("Bricht die laufende Equity-Berechnung ab"));
     m_stop->setEnabled(false);
     runRow->addWidget(m_mode, 1);
     runRow->addWidget(m_progress);

@@ -29,7 +29,7 @@ public:
     int classAt(QPoint pos) const; // -1 outside the cells
     QRect cellRect(int startingClass) const;
     QSize sizeHint() const override { return {13 * 38 + 1, 13 * 24 + 1}; }
-    QSize minimumSizeHint() const override { return {13 * 30 + 1, 13 * 18 + 1}; }
+    QSize minimumSizeHint() const override { return {13 * 20 + 1, 13 * 16 + 1}; }
 
 signals:
     void selectionChanged();

@@ -71,7 +71,7 @@ SimulatePage::SimulatePage(QWidget* parent) : QWidget(parent)
         range->setPlaceholderText(QStringLiteral("oder Range, z. B. QQ+,AKs"));
         range->setToolTip(QStringLiteral("Eine Hand (AhKd) oder eine Range: AKs, AKo, QQ+, ATs+, 76s-54s, "
                                          "random, 15%, Gewichte wie AA:0.5, durch Kommas getrennt"));
-        range->setMinimumWidth(150);
+        range->setMinimumWidth(110);
         seatGrid->addWidget(range, row, 3);
         m_ranges[s] = range;
     }

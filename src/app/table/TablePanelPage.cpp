@@ -121,10 +121,13 @@ TablePanelPage::TablePanelPage(QWidget* parent) : QWidget(parent)
     auto* side = new QGridLayout;
     side->setSpacing(3);
     side->addWidget(new QLabel(QStringLiteral("Blinds"), this), 0, 0);
-    m_smallBlind = field(QStringLiteral("ed_smallblind"), 40, this, false);
+    // Wide enough for the largest blind, 1000000.
+    m_smallBlind = field(QStringLiteral("ed_smallblind"), 64, this, false);
     m_smallBlind->setText(QStringLiteral("5"));
-    m_bigBlind = field(QStringLiteral("ed_bigblind"), 40, this, false);
+    m_smallBlind->setToolTip(QStringLiteral("Small Blind: eine ganze Zahl von 1 bis 1.000.000"));
+    m_bigBlind = field(QStringLiteral("ed_bigblind"), 64, this, false);
     m_bigBlind->setText(QStringLiteral("10"));
+    m_bigBlind->setToolTip(QStringLiteral("Big Blind: mindestens der Small Blind, höchstens 1.000.000"));
     side->addWidget(m_smallBlind, 0, 1);
     side->addWidget(m_bigBlind, 0, 2);
     auto button = [this](const QString& text, const QString& name) {
@@ -154,8 +157,8 @@ TablePanelPage::TablePanelPage(QWidget* parent) : QWidget(parent)
     }
     side->addLayout(radios, 5, 0, 1, 3);
     side->addWidget(new QLabel(QStringLiteral("Einsatz"), this), 6, 0);
-    m_stake = field(QStringLiteral("ed_einsatz"), 60, this, false);
-    m_stake->setToolTip(QStringLiteral("Betrag für Bet und Raise; leer: die Raise-Größe des Tischs"));
+    m_stake = field(QStringLiteral("ed_einsatz"), 90, this, false);
+    m_stake->setToolTip(QStringLiteral("Betrag für Bet und Raise; leer: die Raise-Größe des Tischs; mehr als der Stack: All In"));
     side->addWidget(m_stake, 6, 1, 1, 2);
     m_log = makeRowList(QStringLiteral("ListBox1"), this);
     m_log->setMinimumWidth(170);
@@ -187,11 +190,12 @@ void TablePanelPage::Button76Click()
 
 void TablePanelPage::begin(bool headsUp)
 {
+    // Text that is no number is out of range like any other bad blind.
     bool okSmall = false, okBig = false;
-    const int small = m_smallBlind->text().trimmed().toInt(&okSmall);
-    const int big = m_bigBlind->text().trimmed().toInt(&okBig);
-    if (!okSmall || !okBig) {
-        emit statusMessage(QStringLiteral("Die Blinds müssen ganze Zahlen über 0 sein."));
+    const Chips small = m_smallBlind->text().trimmed().toLongLong(&okSmall);
+    const Chips big = m_bigBlind->text().trimmed().toLongLong(&okBig);
+    if (const auto problem = blindsProblem(okSmall ? small : 0, okBig ? big : 0)) {
+        emit statusMessage(QString::fromStdString(*problem));
         return;
     }
     m_patterns = m_store ? m_store->patternLists() : nullptr;
@@ -209,13 +213,8 @@ void TablePanelPage::begin(bool headsUp)
     m_written = 0;
     m_log->clear();
     m_session.reset();
-    if (m_userName && !m_handsDir.empty()) {
-        auto seconds = QDateTime::currentSecsSinceEpoch();
-        PracticeSession session = practiceSession(m_userName().toStdString(), seconds);
-        while (std::filesystem::exists(m_handsDir / practiceFileName(session)))
-            session = practiceSession(m_userName().toStdString(), ++seconds);
-        m_session = session;
-    }
+    if (m_userName && !m_handsDir.empty())
+        m_session = freshPracticeSession(m_handsDir, m_userName().toStdString(), QDateTime::currentSecsSinceEpoch());
     for (SeatWidgets& w : m_seats)
         if (w.box)
             w.box->setCurrentIndex(static_cast<int>(Action::Bet));
@@ -248,9 +247,9 @@ std::optional<UserChoice> TablePanelPage::userChoice(QString& problem) const
     const QString stake = m_stake->text().trimmed();
     if (!stake.isEmpty()) {
         bool ok = false;
-        choice.amount = stake.toInt(&ok);
+        choice.amount = stake.toLongLong(&ok);
         if (!ok || choice.amount < 1) {
-            problem = QStringLiteral("Der Einsatz muss eine ganze Zahl über 0 sein.");
+            problem = QString::fromUtf8(kStakeMessage);
             return std::nullopt;
         }
     }

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QLegend>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QStackedBarSeries>
@@ -25,6 +26,8 @@ namespace {
 
 // Above this many bars the category captions would overlap.
 constexpr int kMaxCategoryLabels = 40;
+// Above this many slices the slice labels would overlap: a legend names them instead.
+constexpr int kMaxPieLabels = 6;
 
 QColor toColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
@@ -118,6 +121,7 @@ void StatChart::build()
     const QString name = *m_pending;
     m_pending.reset();
     removeSeries();
+    chart()->legend()->hide();
     if (m_kind == Kind::Bars)
         buildBars(name);
     else
@@ -270,15 +274,26 @@ void StatChart::buildPie(const QString& seriesName)
     auto* series = new QPieSeries;
     series->setObjectName(seriesName);
     series->setPieSize(0.75);
+    const bool labelled = points.size() <= static_cast<std::size_t>(kMaxPieLabels);
     for (const ChartPoint& p : points) {
         QPieSlice* slice = series->append(QString::fromStdString(p.label), p.value);
         if (p.colour) {
             slice->setColor(toColor(*p.colour));
             slice->setBorderColor(Qt::white);
         }
-        slice->setLabelVisible(true);
+        slice->setLabelVisible(labelled);
     }
     chart()->addSeries(series);
+    if (!labelled) {
+        // Under the pie the names sit in one row and keep the pie large.
+        QLegend* legend = chart()->legend();
+        legend->setAlignment(Qt::AlignBottom);
+        legend->setMarkerShape(QLegend::MarkerShapeCircle);
+        QFont small = legend->font();
+        small.setPointSize(7);
+        legend->setFont(small);
+        legend->show();
+    }
     m_series = series;
     connect(series, &QPieSeries::hovered, this, [this, series](QPieSlice* slice, bool on) {
         slice->setExploded(on);

@@ -14,7 +14,10 @@
 #include "app/database/RebuildPage.h"
 #include "app/simulation/ShowdownPanel.h"
 #include "app/simulation/SimulatePage.h"
+#include "app/window/MainMenu.h"
 #include "app/window/StartupSequence.h"
+#include "app/window/Tooltips.h"
+#include "app/window/WindowMemory.h"
 #include "app/statistics/StatisticsPage.h"
 #include "app/calculator/TableController.h"
 #include "app/table/TablePanelPage.h"
@@ -24,9 +27,8 @@
 #include "app/statistics/ChipChartPanel.h"
 
 #include <QFile>
+#include <QIcon>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QLabel>
 #include <QMessageBox>
 #include <QShowEvent>
@@ -115,7 +117,11 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
     connect(m_tableController, &TableController::busyChanged, m_developer,
             [this](bool busy) { m_developer->setTableButtonsEnabled(!busy); });
 
+    m_menu = new MainMenu(this);
+    applyTooltips(*this);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tallyhand.png")));
     resize(926, 667);
+    m_geometryRestored = (new WindowMemory(this, homeDir))->restore();
 }
 
 void Tfrm_tallyhand::wirePracticeTable()
@@ -136,21 +142,6 @@ void Tfrm_tallyhand::wirePracticeTable()
         pot->setText(potText);
         if (!cards.value(0).isEmpty())
             m_calculator->hole2Exit();
-    });
-
-    // The start-up hides the practice table; the menu brings it back.
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&Ansicht"));
-    QAction* show = view->addAction(QStringLiteral("Übungstisch"));
-    show->setObjectName(QStringLiteral("act_practice_table"));
-    show->setCheckable(true);
-    connect(show, &QAction::toggled, this, [this](bool on) {
-        const int page = m_pages->indexOf(m_tablePanel);
-        m_pages->setTabVisible(page, on);
-        if (on)
-            m_pages->setCurrentIndex(page);
-    });
-    connect(m_pages, &QTabWidget::currentChanged, show, [this, show] {
-        show->setChecked(m_pages->isTabVisible(m_pages->indexOf(m_tablePanel)));
     });
 }
 

@@ -16,6 +16,7 @@ class CardsPage;
 class DeveloperPage;
 class GameData;
 class GameReplay;
+class MainMenu;
 class TournamentSelection;
 class RebuildPage;
 class SimulatePage;
@@ -54,6 +55,9 @@ public:
     GameData* gameData() const { return m_gameData; }
     TournamentSelection* tournamentSelection() const { return m_selection; }
     GameReplay* gameReplay() const { return m_replay; }
+    MainMenu* mainMenu() const { return m_menu; }
+    // Whether the size and position of the last run were restored.
+    bool geometryRestored() const { return m_geometryRestored; }
 
     QString statusText() const;
 
@@ -90,6 +94,8 @@ private:
     RebuildPage* m_rebuild = nullptr;
     SimulatePage* m_simulate = nullptr;
     QLabel* m_statusField = nullptr;
+    MainMenu* m_menu = nullptr;
+    bool m_geometryRestored = false;
 };
 
 } // namespace tallyhand::app

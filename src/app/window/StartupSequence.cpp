@@ -6,6 +6,7 @@
 #include "app/database/ImportForm.h"
 #include "app/window/MainWindow.h"
 #include "app/database/RebuildPage.h"
+#include "app/settings/UserSettings.h"
 #include "app/statistics/StatisticsPage.h"
 #include "app/calculator/TableController.h"
 #include "history/TextDecoding.h"
@@ -178,6 +179,21 @@ void StartupSequence::run()
     m_timer.stop();
     if (m_running)
         return;
+    if (m_userNamePrompt && m_core->pending() && !hasUsableUserName(m_window->homeDir())) {
+        // Whatever the answer, the sequence runs afterwards: with the name, or
+        // stopping with its own message as before.
+        m_running = true;
+        m_userNamePrompt([this](bool) {
+            m_running = false;
+            start();
+        });
+        return;
+    }
+    start();
+}
+
+void StartupSequence::start()
+{
     begin();
     startWorker(
         [this] {

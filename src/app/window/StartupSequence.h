@@ -47,6 +47,10 @@ public:
     StartupOutcome outcome() const { return m_outcome; }
 
     void setPrompt(Prompt prompt) { m_prompt = std::move(prompt); }
+    // Asks for the screen name when the configuration file has no usable one,
+    // before the sequence runs; `answer` is called when the question is closed.
+    using UserNamePrompt = std::function<void(std::function<void(bool)> answer)>;
+    void setUserNamePrompt(UserNamePrompt prompt) { m_userNamePrompt = std::move(prompt); }
 
 signals:
     void finished();
@@ -59,6 +63,7 @@ private:
     struct Closing {};
 
     void run(); // timer_startTimer
+    void start();
     void begin();
     void end(const QString& error);
     void publish();
@@ -82,6 +87,7 @@ private:
     GameData* m_data;
     QTimer m_timer;
     Prompt m_prompt;
+    UserNamePrompt m_userNamePrompt;
     std::shared_ptr<Sync> m_sync;
     std::unique_ptr<View> m_view;
     std::unique_ptr<DatabaseStartup> m_core;
