@@ -4,6 +4,7 @@
 #include "cli/DatabaseHome.h"
 #include "cli/Report.h"
 #include "history/HoleCardBundles.h"
+#include "store/StoreViews.h"
 
 #include <algorithm>
 #include <iostream>
@@ -32,7 +33,7 @@ int browse(const Args& given)
     r.rows("lb_tour", loaded->db.tournaments.listRows);
     r.rows("tournament_types", loaded->db.tournaments.types);
     if (withClass) {
-        ClassGames games = gamesOfClass(loaded->db.tables.hole_cards, classRow);
+        ClassGames games = classGamesOf(*loaded->store, classRow);
         if (games.rows.empty()) {
             std::cerr << "Keine Spiele mit den Hole Cards " << classRow << '\n';
             return 1;
