@@ -1,7 +1,8 @@
 #include "cli/DatabaseHome.h"
 
-#include "history/DatabaseFiles.h"
+#include "history/HoleCardBundles.h"
 #include "history/UserConfig.h"
+#include "store/HomeStore.h"
 
 #include <filesystem>
 #include <iostream>
@@ -33,16 +34,22 @@ std::unique_ptr<LoadedHome> loadHome(const std::string& dir)
         return nullptr;
     auto loaded = std::make_unique<LoadedHome>();
     loaded->userName = std::move(*user);
-    SilentStartupView view;
-    DatabaseStartup startup(HomeFolders{home}, view);
-    try {
-        startup.loadDatabase();
-    } catch (const DatabaseError& e) {
-        std::cerr << "Keine lesbare Datenbank in " + (home / "data").string() + ": " + e.what() << '\n';
+    const HomeFolders folders{home};
+    OpenedStore opened = openHomeStore(folders, false);
+    if (!opened.store) {
+        std::cerr << "Keine lesbare Datenbank in " + pathText(folders.data()) + ": " + opened.error << '\n';
         return nullptr;
     }
-    loaded->db = std::move(startup.database());
-    loaded->index = GameIndex(loaded->db.tables);
+    try {
+        const ReadTransaction snapshot(opened.store->db());
+        loaded->db.storeFile = opened.store->file();
+        loaded->db.hole_bundles = bundleHoleCards(opened.store->loadHoleCards());
+        loaded->db.tournaments = opened.store->tournamentIndex();
+    } catch (const DatabaseError& e) {
+        std::cerr << "Keine lesbare Datenbank in " + pathText(folders.data()) + ": " + e.what() << '\n';
+        return nullptr;
+    }
+    loaded->store = std::move(opened.store);
     return loaded;
 }
 

@@ -1,5 +1,5 @@
 #include "cli/Command.h"
-#include "history/DatabaseStartup.h"
+#include "store/DatabaseStartup.h"
 
 #include <iostream>
 #include <memory>
@@ -17,7 +17,7 @@ public:
         std::cerr << text << std::endl;
         return true;
     }
-    ImportResult runImport(HandHistoryImport& job) override { return job.run(); }
+    ImportResult runImport(StoreImport& job) override { return job.run(); }
 };
 
 struct ImportOptions {

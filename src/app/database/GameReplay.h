@@ -33,6 +33,8 @@ public slots:
 
 private:
     void run(const Replay& replay);
+    // Reads the game's rows; false when there is no store.
+    bool loadGame(std::int64_t game);
     void perform(const Replay& replay, const ReplayStep& step);
     void enterCard(const ReplayStep& step);
     void status(const QString& text);
@@ -47,6 +49,9 @@ private:
     StatusFn m_status;
     QStringList m_statusTexts;
     std::optional<Replay> m_last;
+    // The replayed game's rows, read from the store for the replay.
+    GameTables m_tables;
+    GameIndex m_index;
 };
 
 } // namespace tallyhand::app

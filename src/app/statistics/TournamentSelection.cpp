@@ -71,7 +71,8 @@ void TournamentSelection::lb_tourDblClick()
     m_statusTexts.clear();
     status(QString::fromUtf8(selection_text::kGames));
     const auto tour = tournamentOfRow(item->text().toStdString());
-    m_games = tour ? gamesOfTournament(m_data->tournaments(), *tour) : std::vector<std::string>{};
+    m_data->chooseTournament(tour.value_or(0));
+    m_games = tour ? gamesOfTournament(m_data->chosenTournament(), *tour) : std::vector<std::string>{};
     fillRows(m_page->browser()->lbGame(), m_games);
 
     status(QString::fromUtf8(selection_text::kSklansky));

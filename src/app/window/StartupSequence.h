@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/DatabaseStartup.h"
+#include "store/DatabaseStartup.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,14 +1,13 @@
-#include "history/DatabaseStartup.h"
+#include "store/DatabaseStartup.h"
 
-#include "history/DatabaseCommit.h"
-#include "history/DatabaseFiles.h"
 #include "history/HoleCardBundles.h"
 #include "history/TextDecoding.h"
 #include "history/UserConfig.h"
+#include "store/HomeStore.h"
+#include "store/ImportLock.h"
 
 #include <chrono>
 #include <thread>
-#include <unordered_set>
 
 namespace tallyhand {
 
@@ -31,6 +30,26 @@ std::string withReason(const std::string& text, const std::string& reason)
 DatabaseStartup::DatabaseStartup(HomeFolders folders, StartupView& view, StartupHooks hooks, FileSaver& saver)
     : m_folders(std::move(folders)), m_view(view), m_hooks(std::move(hooks)), m_saver(saver)
 {
+}
+
+DatabaseStartup::~DatabaseStartup() = default;
+
+std::vector<HandFolder> DatabaseStartup::handFolders() const
+{
+    std::string ini;
+    try {
+        ini = readWholeFile(m_folders.home / kIniFile);
+    } catch (const DatabaseError&) {
+        // No configuration: the home's own folder.
+    }
+    return handFoldersOf(m_folders.home, ini);
+}
+
+GameStore& DatabaseStartup::store()
+{
+    if (!m_store)
+        throw DatabaseError("Keine Datenbank " + pathText(storeFileOf(m_folders)));
+    return *m_store;
 }
 
 StartupOutcome DatabaseStartup::run()
@@ -88,23 +107,33 @@ StartupOutcome DatabaseStartup::readUserName()
 
 void DatabaseStartup::loadDatabase()
 {
-    GameDatabase db;
     m_view.showStatus(startup_text::kLoadHole);
-    // A replacement of the files that a crash interrupted is finished first.
-    recoverDatabaseCommit(m_folders.data());
-    db.tables.hole_cards = loadHoleCards(m_folders.dataFile(kHoleCardsFile));
-    db.hole_bundles = bundleHoleCards(db.tables.hole_cards);
-    db.tournaments = buildTournamentIndex(db.tables.hole_cards);
+    if (!m_store) {
+        OpenedStore opened = openHomeStore(m_folders, false);
+        if (!opened.store)
+            throw DatabaseError(opened.error);
+        m_store = std::move(opened.store);
+    }
+    GameDatabase db;
+    {
+        const ReadTransaction snapshot(m_store->db());
+        db.storeFile = m_store->file();
+        db.hole_bundles = bundleHoleCards(m_store->loadHoleCards());
+        db.tournaments = m_store->tournamentIndex();
+    }
+    // The games are read per view; the steps keep their messages.
     m_view.showStatus(startup_text::kLoadBoards);
-    db.tables.boards = loadBoards(m_folders.dataFile(kBoardsFile));
     m_view.showStatus(startup_text::kLoadSummaries);
-    db.tables.summaries = loadGameBlocks(m_folders.dataFile(kSummariesFile));
     m_view.showStatus(startup_text::kLoadGames);
-    db.tables.game_records = loadGameBlocks(m_folders.dataFile(kGamesFile));
     m_db = std::move(db);
 }
 
 ImportResult DatabaseStartup::rebuild()
+{
+    return importAll(true);
+}
+
+ImportResult DatabaseStartup::importAll(bool fromNothing)
 {
     ImportLock lock(m_folders.data());
     if (!lockImports(lock)) {
@@ -112,10 +141,28 @@ ImportResult DatabaseStartup::rebuild()
         busy.error = startup_text::kImportBusy;
         return busy;
     }
-    deleteDatabaseFiles(m_folders);
+    ImportResult result;
+    try {
+        if (!m_store) {
+            OpenedStore opened = openHomeStore(m_folders, true);
+            if (!opened.store)
+                throw DatabaseError(opened.error);
+            m_store = std::move(opened.store);
+        }
+        if (fromNothing) {
+            // One transaction: readers see the old games or none, never a part.
+            Transaction emptying(m_store->db());
+            m_store->clear();
+            emptying.commit();
+        }
+    } catch (const DatabaseError& e) {
+        result.error = e.what();
+        return result;
+    }
     m_db = GameDatabase{};
-    HandHistoryImport job(m_folders, m_userName, GameTables{}, m_saver);
-    ImportResult result = m_view.runImport(job);
+    StoreImport job(*m_store, handFolders(), m_userName);
+    result = m_view.runImport(job);
+    reportFolders(result.folderProblems);
     reportSkipped(result);
     return result;
 }
@@ -126,11 +173,44 @@ bool DatabaseStartup::loadOrRepair()
     std::filesystem::create_directories(m_folders.data(), ec);
     std::filesystem::create_directories(m_folders.hands(), ec);
     for (int rebuilds = 0;; ++rebuilds) {
+        std::string why;
+        bool offer = false;
         try {
             loadDatabase();
             return true;
-        } catch (const DatabaseError&) {
-            // Any unreadable file means a rebuild from the hand histories.
+        } catch (const StoreError& e) {
+            why = e.what();
+            if (m_store && e.unusable()) {
+                // Damage found while reading: the file is kept aside, never deleted.
+                const auto file = m_store->file();
+                m_store.reset();
+                try {
+                    why += "\r\nDie Datei wurde in " + pathText(setStoreAside(file)) + " umbenannt.";
+                } catch (const DatabaseError& moved) {
+                    why += std::string("\r\n") + moved.what();
+                }
+                offer = true;
+            }
+        } catch (const DatabaseError& e) {
+            why = e.what();
+        }
+        if (!m_store && !offer) {
+            // Open it for writing: a data folder of text files is taken
+            // over, an unusable file renamed aside.
+            OpenedStore opened = openHomeStore(m_folders, true);
+            offer = opened.setAside;
+            if (!opened.store && !offer) {
+                m_view.showMessage(opened.error);
+                m_db = GameDatabase{};
+                return false;
+            }
+            if (opened.store) {
+                const bool filled = !opened.store->empty();
+                m_store = std::move(opened.store);
+                if (filled)
+                    continue;
+            }
+            why = opened.error;
         }
         if (rebuilds == kRebuildAttempts) {
             m_view.showMessage("Die Spieldaten konnten auch nach dem Neuerzeugen nicht geladen werden. "
@@ -138,8 +218,13 @@ bool DatabaseStartup::loadOrRepair()
             m_db = GameDatabase{};
             return false;
         }
+        if (offer && !m_view.askContinue(why + "\r\n" + startup_text::kRebuildOffer)) {
+            m_db = GameDatabase{};
+            return false;
+        }
         m_view.showStatus(startup_text::kRepair);
-        ImportResult result = rebuild();
+        // What another process imported meanwhile stays; only what is new is read.
+        ImportResult result = importAll(false);
         if (!result.ok) {
             m_view.showMessage(withReason("Die Spieldaten konnten nicht neu erzeugt werden.", result.error)
                                + "\r\nDas Programm arbeitet ohne Spieldaten weiter.");
@@ -162,33 +247,20 @@ bool DatabaseStartup::searchAndImport()
         std::string reason;
         try {
             m_view.showStatus(startup_text::kSearch);
-            const auto known = loadFileNames(m_folders.dataFile(kLoadedFile));
-            const auto stamps = readStamps();
-            const auto listing = listHandFiles(m_folders.hands());
-            const auto fresh = findNewFiles(listing, known, stamps, m_folders.hands());
-            if (m_stampsDamaged && fresh.empty())
-                rewriteStamps(listing, known);
+            StoreImport job(store(), handFolders(), m_userName);
+            std::vector<std::string> problems;
+            const auto fresh = job.pendingFiles(&problems);
+            reportFolders(problems);
             if (!fresh.empty()) {
                 m_view.showStatus(startup_text::newFilesFound(fresh.size()));
-                // The import extends the loaded tables; they are reloaded from its files afterwards.
-                HandHistoryImport job(m_folders, m_userName, std::move(m_db.tables), m_saver);
                 ImportResult result = m_view.runImport(job);
                 reportSkipped(result);
-                if (!result.ok) {
-                    // The files are whole, old or new: the tables follow them.
-                    m_db.tables = std::move(result.tables);
-                    try {
-                        loadDatabase();
-                    } catch (const DatabaseError&) {
-                    }
-                    throw DatabaseError(result.error);
-                }
-                result.tables = GameTables{}; // freed before the reload
+                // Every file imported before a failure stays imported.
                 loadDatabase();
+                if (!result.ok)
+                    throw DatabaseError(result.error);
                 return true;
             }
-            // Nothing was imported: the tables loaded a moment ago are what the
-            // files hold, so the steps are only reported, not read twice.
             for (const char* text : {startup_text::kLoadHole, startup_text::kLoadBoards, startup_text::kLoadSummaries,
                                      startup_text::kLoadGames})
                 m_view.showStatus(text);
@@ -207,10 +279,23 @@ bool DatabaseStartup::searchAndImport()
                                 + "\r\nSoll der Import noch einmal versucht werden?"))
             break;
     }
-    // Whatever tables are at hand stay usable.
-    m_db.hole_bundles = bundleHoleCards(m_db.tables.hole_cards);
-    m_db.tournaments = buildTournamentIndex(m_db.tables.hole_cards);
     return false;
+}
+
+bool DatabaseStartup::importNew(ImportResult& result, const std::atomic<bool>* stop)
+{
+    ImportLock lock(m_folders.data());
+    if (!lock.tryLock())
+        return false;
+    StoreImport job(store(), handFolders(), m_userName);
+    result = job.run({}, stop);
+    if (result.added > 0 || !result.files.empty()) {
+        const ReadTransaction snapshot(m_store->db());
+        m_db.storeFile = m_store->file();
+        m_db.hole_bundles = bundleHoleCards(m_store->loadHoleCards());
+        m_db.tournaments = m_store->tournamentIndex();
+    }
+    return true;
 }
 
 bool DatabaseStartup::lockImports(ImportLock& lock)
@@ -225,29 +310,11 @@ bool DatabaseStartup::lockImports(ImportLock& lock)
     return true;
 }
 
-// A stamps file that does not read is as good as none: the files are then
-// known by their names alone, and the next import writes it anew.
-std::vector<FileStamp> DatabaseStartup::readStamps()
+void DatabaseStartup::reportFolders(const std::vector<std::string>& problems)
 {
-    try {
-        return loadFileStamps(m_folders.dataFile(kLoadedStampsFile));
-    } catch (const DatabaseError&) {
-        if (!m_stampsDamaged)
-            m_view.showStatus(startup_text::kStampsDamaged);
-        m_stampsDamaged = true;
-        return {};
-    }
-}
-
-void DatabaseStartup::rewriteStamps(const std::vector<std::string>& listing, const std::vector<std::string>& known)
-{
-    const std::unordered_set<std::string> imported(known.begin(), known.end());
-    std::vector<FileStamp> stamps;
-    for (const std::string& name : listing)
-        if (imported.contains(name))
-            stamps.push_back(stampOf(m_folders.hands(), name));
-    saveFileStamps(m_folders.dataFile(kLoadedStampsFile), stamps, m_saver);
-    m_stampsDamaged = false;
+    // Named in the status bar; the other folders are imported all the same.
+    for (const std::string& problem : problems)
+        m_view.showStatus(problem);
 }
 
 void DatabaseStartup::reportSkipped(const ImportResult& result)

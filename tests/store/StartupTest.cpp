@@ -1,7 +1,7 @@
-#include "TestSupport.h"
-#include "history/DatabaseStartup.h"
-#include "history/HandHistoryGenerator.h"
+#include "StoreSupport.h"
 #include "history/UserConfig.h"
+#include "store/DatabaseStartup.h"
+#include "store/HomeStore.h"
 
 #include <gtest/gtest.h>
 
@@ -25,35 +25,21 @@ public:
         questions.push_back(text);
         return answer;
     }
-    ImportResult runImport(HandHistoryImport& job) override
+    // Pages the store may still take, counted from now (the disk fills up).
+    std::optional<int> roomLeft;
+
+    ImportResult runImport(StoreImport& job) override
     {
         ++imports;
+        if (roomLeft) {
+            Statement pages(job.store().db(), "PRAGMA page_count");
+            pages.step();
+            const std::string limit = "PRAGMA max_page_count = " + std::to_string(pages.int64(0) + *roomLeft);
+            job.store().db().exec(limit.c_str());
+        }
         return job.run();
     }
     void userAccepted(const std::string& user) override { acceptedUser = user; }
-};
-
-// Fails every write once `armed` is set.
-class BrokenSaver : public FileSaver {
-public:
-    bool armed = false;
-    std::unique_ptr<FileSink> open(const std::filesystem::path& target) override
-    {
-        struct Sink : FileSink {
-            std::unique_ptr<FileSink> inner;
-            bool fail;
-            bool write(std::string_view b) override { return !fail && inner->write(b); }
-            bool commit() override { return !fail && inner->commit(); }
-            std::string lastError() const override { return "Datenträger voll"; }
-        };
-        auto sink = std::make_unique<Sink>();
-        sink->inner = m_inner.open(target);
-        sink->fail = armed;
-        return sink;
-    }
-
-private:
-    AtomicFileSaver m_inner;
 };
 
 using Lines = std::vector<std::string>;
@@ -73,46 +59,21 @@ void writeIni(const std::filesystem::path& home, const std::string& user)
     writeBytes(home / kIniFile, "[USER]\r\nusername=" + user + "\r\n");
 }
 
-void generate(const std::filesystem::path& folder, std::size_t games, std::uint64_t seed)
-{
-    generateHandHistories({games, seed, "Hero"}, [&](GeneratedFile&& f) { writeBytes(folder / f.name, f.bytes); });
-}
-
 std::size_t gameRefs(const GameDatabase& db)
 {
     std::size_t n = 0;
-    for (const auto& h : db.tables.hole_cards)
-        n += h.game_refs.size();
+    for (const auto& t : db.tournaments.tournaments)
+        n += static_cast<std::size_t>(t.count);
     return n;
 }
 
+FileSet exportOf(const std::filesystem::path& home, const std::filesystem::path& out)
+{
+    GameStore store(home / "data" / kStoreFile);
+    return exported(store, out);
+}
+
 } // namespace
-
-TEST(UserConfig, UserNameRules)
-{
-    EXPECT_EQ(userNameFromIni("[USER]\r\nfoo=1\r\nusername=Joe\r\n"), "Joe");
-    EXPECT_EQ(userNameFromIni("username= Joe\n"), " Joe");
-    EXPECT_EQ(userNameFromIni("username=a=b\n"), "a=b");
-    EXPECT_EQ(userNameFromIni("username=first\nusername=last\n"), "last");
-    EXPECT_EQ(userNameFromIni("[USER]\nname=Joe\n"), "");
-    EXPECT_EQ(userNameFromIni("my username\n"), "my username");
-    EXPECT_EQ(userNameFromIni("username=Hero\r"), "Hero"); // no CR kept
-}
-
-TEST(UserConfig, FolderListRoundTripsAndNeverShadowsTheName)
-{
-    TempDir home;
-    const auto ini = home.path() / kIniFile;
-    const std::vector<std::string> folders{"/home/username/Hands", "C:\\PokerStars\\HandHistory\\Joe"};
-    writeIni(ini, "Joe", folders);
-    const std::string text = readBytes(ini);
-    EXPECT_EQ(userNameFromIni(text), "Joe");
-    EXPECT_EQ(handFoldersFromIni(text), folders);
-    EXPECT_EQ(handFoldersFromIni("[USER]\r\nfolder=/x\r\n[HANDHISTORY]\r\nfolder=/a\r\nfolder=\r\n[OTHER]\r\nfolder=/b\r\n"),
-              std::vector<std::string>{"/a"});
-    writeIni(ini, "Joe", {});
-    EXPECT_EQ(readBytes(ini), "[USER]\r\nusername=Joe\r\n");
-}
 
 TEST(Startup, MissingIniIsCreatedAndNothingElseHappens)
 {
@@ -157,14 +118,14 @@ TEST(Startup, EmptyDataFolderToOkThenNothingNew)
     EXPECT_FALSE(startup.database().tournaments.listRows.empty());
     EXPECT_FALSE(startup.database().hole_bundles.empty());
 
-    // A second start finds nothing new and changes no file.
-    const std::string games = readBytes(home.path() / "data" / "games.kar");
+    // A second start finds nothing new and changes nothing.
+    const FileSet before = exportOf(home.path(), home.path() / "before");
     RecordingView next;
     DatabaseStartup restart(HomeFolders{home.path()}, next);
     EXPECT_EQ(restart.run(), StartupOutcome::Loaded);
     EXPECT_EQ(next.imports, 0);
     EXPECT_EQ(next.statuses, concat({kLoad, {startup_text::kSearch}, kLoad, {"Ok"}}));
-    EXPECT_EQ(readBytes(home.path() / "data" / "games.kar"), games);
+    EXPECT_EQ(exportOf(home.path(), home.path() / "after"), before);
 }
 
 TEST(Startup, NewAndGrownFilesAreImportedOnce)
@@ -199,102 +160,120 @@ TEST(Startup, NewAndGrownFilesAreImportedOnce)
     EXPECT_EQ(gameRefs(restart.database()), 131u);
 }
 
-// A damaged stamps file no longer blocks every import: it is said once, the
-// files are known by name, and the file is written anew.
-TEST(Startup, DamagedStampsFileIsReplaced)
+// A file that is not a database, one that is damaged and one from a newer
+// program: named, kept aside under another name, and rebuilt when the user agrees.
+TEST(Startup, UnusableDatabaseIsSetAsideAndRebuiltOnRequest)
 {
-    TempDir home;
-    writeIni(home.path(), "Hero");
-    generate(home.path() / "Hands", 40, 4);
-    RecordingView first;
-    DatabaseStartup(HomeFolders{home.path()}, first).run();
-    const auto stampsFile = home.path() / "data" / kLoadedStampsFile;
-    const std::string goodStamps = readBytes(stampsFile);
-    writeBytes(stampsFile, "garbage\r\n");
+    struct Case {
+        const char* name;
+        std::function<void(const std::filesystem::path&)> spoil;
+    };
+    const std::vector<Case> cases{
+        {"not a database", [](const auto& db) { writeBytes(db, std::string(5000, 'x')); }},
+        {"newer schema",
+         [](const auto& db) {
+             SqliteDb raw(db, false);
+             raw.exec("PRAGMA user_version = 99");
+         }},
+        {"damaged pages",
+         [](const auto& db) {
+             std::string bytes = readBytes(db);
+             for (std::size_t i = 4096; i < bytes.size(); i += 7)
+                 bytes[i] = static_cast<char>(0xA5);
+             writeBytes(db, bytes);
+         }},
+    };
+    for (const Case& c : cases) {
+        for (const bool agree : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (agree ? ", rebuilt" : ", declined"));
+            TempDir home;
+            writeIni(home.path(), "Hero");
+            generate(home.path() / "Hands", 40, 4);
+            RecordingView first;
+            DatabaseStartup(HomeFolders{home.path()}, first).run();
+            const auto db = home.path() / "data" / kStoreFile;
+            c.spoil(db);
+            const std::string spoiled = readBytes(db);
 
-    RecordingView view;
-    DatabaseStartup startup(HomeFolders{home.path()}, view);
-    EXPECT_EQ(startup.run(), StartupOutcome::Loaded);
-    EXPECT_EQ(std::count(view.statuses.begin(), view.statuses.end(), startup_text::kStampsDamaged), 1);
-    EXPECT_TRUE(view.messages.empty() && view.questions.empty());
-    EXPECT_EQ(view.imports, 0);
-    EXPECT_EQ(readBytes(stampsFile), goodStamps);
-
-    // Damaged again, now with a new file: the import runs and writes the stamps.
-    writeBytes(stampsFile, "1\tx\r\n");
-    writeBytes(home.path() / "Hands" / "zz new.txt", joinLines(cashGame(999, "Hero", "Ah Kd")));
-    RecordingView second;
-    DatabaseStartup again(HomeFolders{home.path()}, second);
-    EXPECT_EQ(again.run(), StartupOutcome::Loaded);
-    EXPECT_EQ(second.imports, 1);
-    EXPECT_TRUE(second.messages.empty());
-    EXPECT_NO_THROW(loadFileStamps(stampsFile));
-    EXPECT_EQ(gameRefs(again.database()), 41u);
+            RecordingView view;
+            view.answer = agree;
+            DatabaseStartup startup(HomeFolders{home.path()}, view);
+            const StartupOutcome outcome = startup.run();
+            ASSERT_EQ(view.questions.size(), 1u);
+            EXPECT_NE(view.questions[0].find(pathText(db)), std::string::npos) << view.questions[0];
+            EXPECT_NE(view.questions[0].find(startup_text::kRebuildOffer), std::string::npos);
+            // Kept aside byte for byte, never deleted.
+            EXPECT_EQ(readBytes(db.string() + ".unbrauchbar-1"), spoiled);
+            if (agree) {
+                EXPECT_EQ(outcome, StartupOutcome::Loaded);
+                EXPECT_EQ(gameRefs(startup.database()), 40u);
+            } else {
+                EXPECT_EQ(outcome, StartupOutcome::DatabaseFailed);
+                EXPECT_EQ(gameRefs(startup.database()), 0u);
+            }
+        }
+    }
 }
 
-TEST(Startup, MissingLoadedListMeansNothingKnownYet)
-{
-    TempDir home;
-    writeIni(home.path(), "Hero");
-    generate(home.path() / "Hands", 50, 3);
-    RecordingView first;
-    DatabaseStartup(HomeFolders{home.path()}, first).run();
-    std::filesystem::remove(home.path() / "data" / "loaded.kar");
-    RecordingView view;
-    DatabaseStartup startup(HomeFolders{home.path()}, view);
-    EXPECT_EQ(startup.run(), StartupOutcome::Loaded);
-    EXPECT_EQ(view.imports, 1);           // every file counts as new once
-    EXPECT_EQ(gameRefs(startup.database()), 50u); // and nothing is added twice
-    EXPECT_TRUE(view.messages.empty());
-}
-
-TEST(Startup, OldVersionTriggersRebuild)
-{
-    TempDir home;
-    writeIni(home.path(), "Hero");
-    generate(home.path() / "Hands", 40, 4);
-    RecordingView first;
-    DatabaseStartup(HomeFolders{home.path()}, first).run();
-    writeBytes(home.path() / "data" / "Hole_Cards.kar", "VERSION1\r\n0\r\n");
-    RecordingView view;
-    DatabaseStartup startup(HomeFolders{home.path()}, view);
-    EXPECT_EQ(startup.run(), StartupOutcome::Loaded);
-    EXPECT_EQ(view.statuses[1], startup_text::kRepair);
-    EXPECT_EQ(gameRefs(startup.database()), 40u);
-}
-
-TEST(Startup, FailingImportIsRetriedABoundedNumberOfTimes)
+TEST(Startup, FullDiskIsRetriedABoundedNumberOfTimes)
 {
     TempDir home;
     writeIni(home.path(), "Hero");
     const auto hands = home.path() / "Hands";
     generate(hands, 60, 6);
-    BrokenSaver saver;
     RecordingView first;
-    DatabaseStartup(HomeFolders{home.path()}, first, {}, saver).run();
-    const std::string holeBefore = readBytes(home.path() / "data" / "Hole_Cards.kar");
+    DatabaseStartup(HomeFolders{home.path()}, first).run();
+    const FileSet before = exportOf(home.path(), home.path() / "before");
 
-    writeBytes(hands / "zz new.txt", joinLines(cashGame(999, "Hero", "Ah Kd")));
-    saver.armed = true; // the disk is full from now on
+    generate(hands / ".." / "more", 400, 8);
+    for (const auto& name : listHandFiles(hands / ".." / "more"))
+        std::filesystem::rename(hands / ".." / "more" / name, hands / ("zz " + name));
     RecordingView view;
-    DatabaseStartup startup(HomeFolders{home.path()}, view, {}, saver);
+    view.roomLeft = 0; // the disk is full from now on
+    DatabaseStartup startup(HomeFolders{home.path()}, view);
     EXPECT_EQ(startup.run(), StartupOutcome::ImportFailed);
     EXPECT_EQ(view.imports, DatabaseStartup::kImportAttempts);
     EXPECT_EQ(view.questions.size(), static_cast<std::size_t>(DatabaseStartup::kImportAttempts - 1));
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].rfind(startup_text::kImportFailed, 0), 0u);
+    EXPECT_NE(view.messages[0].find("voll"), std::string::npos);
     EXPECT_EQ(view.statuses.back(), "Ok");
-    // The old database is untouched and the program keeps its games.
-    EXPECT_EQ(readBytes(home.path() / "data" / "Hole_Cards.kar"), holeBefore);
-    EXPECT_GE(gameRefs(startup.database()), 60u);
-    EXPECT_FALSE(startup.database().tournaments.listRows.empty());
+    // The database is untouched and the program keeps its games.
+    EXPECT_EQ(exportOf(home.path(), home.path() / "after"), before);
+    EXPECT_EQ(gameRefs(startup.database()), 60u);
 
-    // Declining the retry stops at once.
+    // Declining the retry stops at once; with room again the next start finishes the job.
     RecordingView declining;
     declining.answer = false;
-    DatabaseStartup stop(HomeFolders{home.path()}, declining, {}, saver);
+    declining.roomLeft = 0;
+    DatabaseStartup stop(HomeFolders{home.path()}, declining);
     EXPECT_EQ(stop.run(), StartupOutcome::ImportFailed);
     EXPECT_EQ(declining.imports, 1);
+    RecordingView roomy;
+    DatabaseStartup done(HomeFolders{home.path()}, roomy);
+    EXPECT_EQ(done.run(), StartupOutcome::Loaded);
+    EXPECT_EQ(exportOf(home.path(), home.path() / "done"), textImportOf(hands, home.path() / "ref"));
+}
+
+// A data folder of the five text files is taken over on first open; the
+// files stay, every view reads what they held, and the files they list are
+// not read again.
+TEST(Startup, TextFilesAreTakenOverOnce)
+{
+    TempDir home;
+    writeIni(home.path(), "Hero");
+    const auto hands = home.path() / "Hands";
+    generate(hands, 200, 14);
+    const FileSet text = textImportOf(hands, home.path() / "data");
+
+    RecordingView view;
+    DatabaseStartup startup(HomeFolders{home.path()}, view);
+    EXPECT_EQ(startup.run(), StartupOutcome::Loaded);
+    EXPECT_EQ(view.imports, 0);
+    EXPECT_EQ(view.statuses, concat({kLoad, {startup_text::kSearch}, kLoad, {"Ok"}}));
+    EXPECT_EQ(gameRefs(startup.database()), 200u);
+    EXPECT_EQ(readFileSet(home.path() / "data"), text);
+    EXPECT_EQ(exportOf(home.path(), home.path() / "exp"), text);
 }
 
 TEST(Startup, UnreadableGameIsReportedWithFileAndLine)

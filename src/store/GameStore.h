@@ -1,0 +1,93 @@
+#pragma once
+
+#include "history/Records.h"
+#include "history/TournamentIndex.h"
+#include "store/Sqlite.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tallyhand {
+
+inline constexpr const char* kStoreFile = "tallyhand.db";
+
+// What the store remembers of one hand-history file.
+struct HandFileRecord {
+    std::string folder;            // as configured, raw bytes
+    std::string name;              // bare file name, raw bytes
+    std::int64_t size = 0;
+    std::int64_t mtime = 0;        // nanoseconds of the file clock
+    std::int64_t bytesRead = 0;    // the size it had when read
+    std::int64_t resumeAt = 0;     // start of its last game
+    std::int64_t gamesRead = 0;    // header lines read, all reads together
+};
+
+// What merging one file's tables added or completed.
+struct MergeCount {
+    std::size_t added = 0;     // games new to the store (hole-card references)
+    std::size_t completed = 0; // blocks or boards finished in place
+};
+
+// The games of the player in one SQLite file. Each table keeps the row order
+// the in-memory tables have, so that lookups answer as they did. One object
+// per thread; several processes may open one file (WAL: readers never see
+// half an import, one writer at a time).
+class GameStore {
+public:
+    // Opens or creates the file and brings its schema up to date. Throws
+    // StoreError; unusable() for a file that is not a database, is damaged or
+    // comes from a newer program.
+    explicit GameStore(const std::filesystem::path& file);
+
+    SqliteDb& db() { return m_db; }
+    const std::filesystem::path& file() const { return m_db.file(); }
+
+    // Nothing imported yet: no file and no game.
+    bool empty();
+    std::size_t gameCount();
+
+    // Every table whole, in table order.
+    GameTables loadTables();
+    // The rows of every table that belong to the given game numbers, in table
+    // order (hole-card entries holding only those references, in their order).
+    GameTables loadGames(const std::vector<std::int64_t>& gameNos);
+    // The hole-card entries in order; references only for the entries
+    // `withRefs` accepts (none without it).
+    ACardcount loadHoleCards(const std::function<bool(const Tcardcount&)>& withRefs = {});
+    // lb_tour and its tool tips from one aggregate query; the tournaments
+    // carry their counts and headers but no game numbers.
+    TournamentIndex tournamentIndex();
+    // The user's games of one tournament, one per hole-card reference, in table order.
+    std::vector<std::int64_t> gamesOfTournament(std::int64_t tour);
+
+    std::vector<std::string> loadedFiles();
+    std::vector<HandFileRecord> handFiles();
+    std::optional<HandFileRecord> handFile(const std::string& folder, const std::string& name);
+
+    // Writing; callers hold a Transaction.
+    // Removes every game and file (a rebuild starts from nothing).
+    void clear();
+    // Adds the tables as they are (a data folder taken over), rows appended.
+    void appendTables(const GameTables& tables);
+    void appendLoadedFile(const std::string& name);
+    // Adds the games of one file's tables that the store does not hold and
+    // completes those it holds cut short, exactly as reading the file on top
+    // of the whole tables would.
+    MergeCount mergeFile(const GameTables& fileTables);
+    void saveHandFile(const HandFileRecord& record);
+
+    // Streams each table in order, for the export.
+    void forEachHoleEntry(const std::function<void(const Tcardcount&)>& visit);
+    void forEachBoard(const std::function<void(const TBoard&)>& visit);
+    void forEachBlock(bool summaries, const std::function<void(const Tgame&)>& visit);
+    std::size_t rowCount(const char* table);
+
+private:
+    SqliteDb m_db;
+};
+
+} // namespace tallyhand

@@ -1,0 +1,172 @@
+#include "store/StoreImport.h"
+
+#include "history/HandHistoryText.h"
+#include "history/HandsFolder.h"
+#include "history/UserConfig.h"
+#include "store/GameStore.h"
+
+#include <fstream>
+
+namespace tallyhand {
+namespace {
+
+std::int64_t mtimeOf(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    const auto time = std::filesystem::last_write_time(file, ec);
+    return ec ? 0
+              : static_cast<std::int64_t>(
+                    std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count());
+}
+
+// The bytes of the file from `offset` to its end as it is now.
+std::string readFrom(const std::filesystem::path& file, std::int64_t offset)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw DatabaseError("Die Datei " + pathText(file) + " konnte nicht gelesen werden.");
+    in.seekg(0, std::ios::end);
+    const std::streamoff end = in.tellg();
+    if (end < offset)
+        offset = 0;
+    in.seekg(offset);
+    std::string bytes(static_cast<std::size_t>(end - offset), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.gcount() != static_cast<std::streamsize>(bytes.size()))
+        throw DatabaseError("Die Datei " + pathText(file) + " konnte nicht gelesen werden.");
+    return bytes;
+}
+
+} // namespace
+
+std::vector<HandFolder> handFoldersOf(const std::filesystem::path& home, std::string_view iniText)
+{
+    std::vector<HandFolder> folders;
+    for (const std::string& text : handFoldersFromIni(iniText)) {
+        if (text.empty())
+            continue;
+        const std::filesystem::path path(text);
+        folders.push_back({text, path.is_absolute() ? path : home / path});
+    }
+    if (folders.empty())
+        folders.push_back({"Hands", home / "Hands"});
+    return folders;
+}
+
+StoreImport::StoreImport(GameStore& store, std::vector<HandFolder> folders, std::string userName)
+    : m_store(store), m_folders(std::move(folders)), m_userName(std::move(userName))
+{
+}
+
+std::vector<PendingFile> StoreImport::pendingFiles(std::vector<std::string>* problems)
+{
+    std::vector<PendingFile> pending;
+    for (const HandFolder& folder : m_folders) {
+        std::vector<std::string> names;
+        try {
+            names = listHandFiles(folder.path);
+        } catch (const DatabaseError& e) {
+            if (problems)
+                problems->push_back(e.what());
+            continue;
+        }
+        for (std::string& name : names) {
+            const std::filesystem::path file = folder.path / name;
+            const auto record = m_store.handFile(folder.key, name);
+            std::error_code ec;
+            const auto size = static_cast<std::int64_t>(std::filesystem::file_size(file, ec));
+            if (record && !ec && size == record->bytesRead && mtimeOf(file) == record->mtime)
+                continue;
+            pending.push_back({&folder, std::move(name)});
+        }
+    }
+    return pending;
+}
+
+ImportResult StoreImport::run(const ImportProgressFn& progress, const std::atomic<bool>* stop)
+{
+    ImportResult result;
+    try {
+        const std::vector<PendingFile> pending = pendingFiles(&result.folderProblems);
+        for (std::size_t i = 0; i < pending.size(); ++i) {
+            if (stop && stop->load())
+                break;
+            if (progress)
+                progress({"Handfiles werden gelesen", pending[i].name, i + 1, pending.size(), result.games});
+            if (!importFile(pending[i], result))
+                return result;
+        }
+        result.ok = true;
+    } catch (const std::exception& e) {
+        result.error = e.what();
+    }
+    return result;
+}
+
+bool StoreImport::importFile(const PendingFile& pending, ImportResult& result)
+{
+    const std::filesystem::path path = pending.folder->path / pending.name;
+    const auto record = m_store.handFile(pending.folder->key, pending.name);
+    HandFileRecord next;
+    next.folder = pending.folder->key;
+    next.name = pending.name;
+    // The stamp is taken first: a file that grows while it is read counts as grown next time.
+    next.mtime = mtimeOf(path);
+    std::int64_t offset = 0;
+    std::int64_t gamesBefore = 0;
+    std::error_code ec;
+    const auto size = static_cast<std::int64_t>(std::filesystem::file_size(path, ec));
+    if (record && !ec && size >= record->bytesRead && record->gamesRead > 0) {
+        // Read on from the start of the last game read.
+        offset = record->resumeAt;
+        gamesBefore = record->gamesRead - 1;
+    }
+    std::string bytes;
+    try {
+        bytes = readFrom(path, offset);
+    } catch (const DatabaseError& e) {
+        // An unreadable file is named; the others are still imported.
+        result.folderProblems.push_back(e.what());
+        return true;
+    }
+    const std::vector<std::string_view> lines = splitLines(bytes);
+    GameTableBuilder builder;
+    builder.addFile(pending.name, lines, m_userName);
+
+    next.bytesRead = offset + static_cast<std::int64_t>(bytes.size());
+    next.size = next.bytesRead;
+    next.resumeAt = record ? record->resumeAt : 0;
+    std::int64_t headers = 0;
+    for (const std::string_view line : lines) {
+        if (!isHeaderLine(line))
+            continue;
+        ++headers;
+        next.resumeAt = offset + (line.data() - bytes.data());
+    }
+    next.gamesRead = gamesBefore + headers;
+
+    try {
+        Transaction transaction(m_store.db());
+        const MergeCount merged = m_store.mergeFile(builder.tables());
+        m_store.saveHandFile(next);
+        if (!record)
+            m_store.appendLoadedFile(pending.name);
+        transaction.commit();
+        result.added += merged.added;
+    } catch (const StoreError& e) {
+        result.diskFull = e.diskFull();
+        result.error = e.diskFull() ? "Der Datenträger ist voll, der Import wurde angehalten. Die Datenbank "
+                                          + pathText(m_store.file()) + " enthält alle Spiele bis vor "
+                                          + pathText(path) + "."
+                                    : e.what();
+        return false;
+    }
+    result.games += builder.headersSeen();
+    result.files.push_back(pending.name);
+    result.skipped.insert(result.skipped.end(), builder.skipped().begin(), builder.skipped().end());
+    result.filesWithoutGames.insert(result.filesWithoutGames.end(), builder.filesWithoutGames().begin(),
+                                    builder.filesWithoutGames().end());
+    return true;
+}
+
+} // namespace tallyhand
