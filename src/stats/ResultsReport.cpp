@@ -124,7 +124,8 @@ void orderResults(std::vector<GameResult>& games)
     std::unordered_set<std::int64_t> seen;
     seen.reserve(games.size());
     std::erase_if(games, [&](const GameResult& game) { return !seen.insert(game.game).second; });
-    std::stable_sort(games.begin(), games.end(), [](const GameResult& a, const GameResult& b) {
+    // After the duplicates are gone no two games share a game number, so the order is total.
+    std::sort(games.begin(), games.end(), [](const GameResult& a, const GameResult& b) {
         return a.time != b.time ? a.time < b.time : a.game < b.game;
     });
 }
