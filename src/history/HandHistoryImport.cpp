@@ -2,6 +2,7 @@
 
 #include "history/DatabaseCommit.h"
 #include "history/HandHistoryText.h"
+#include "history/ImportResultCheck.h"
 
 namespace tallyhand {
 
@@ -14,6 +15,7 @@ ImportResult HandHistoryImport::run(const ImportProgressFn& progress)
 {
     ImportResult result;
     GameTableBuilder builder(std::move(m_start));
+    ImportResultCheck results;
     const auto report = [&](std::string stage, std::string file, std::size_t index, std::size_t count) {
         if (progress)
             progress({std::move(stage), std::move(file), index, count, builder.headersSeen()});
@@ -27,7 +29,9 @@ ImportResult HandHistoryImport::run(const ImportProgressFn& progress)
             // Stamp first: a file that grows while it is read counts as new next time.
             stamps.push_back(stampOf(m_folders.hands(), name));
             const std::string bytes = readWholeFile(m_folders.hands() / name);
-            builder.addFile(name, splitLines(bytes), m_userName);
+            const std::vector<std::string_view> lines = splitLines(bytes);
+            builder.addFile(name, lines, m_userName);
+            results.addFile(name, lines, m_userName);
             result.files.push_back(name);
         }
         const GameTables& tables = builder.tables();
@@ -52,6 +56,8 @@ ImportResult HandHistoryImport::run(const ImportProgressFn& progress)
     result.games = builder.headersSeen();
     result.skipped = builder.skipped();
     result.filesWithoutGames = builder.filesWithoutGames();
+    result.unbalanced = results.unbalanced();
+    result.unreadableResults = results.unreadable();
     result.tables = builder.takeTables();
     return result;
 }

@@ -29,6 +29,8 @@ struct ImportResult {
     std::vector<std::string> filesWithoutGames; // files read that held no readable game
     std::vector<std::string> files;    // files read, in order
     std::size_t games = 0;
+    std::size_t unbalanced = 0;                 // games whose money does not add up
+    std::vector<SkippedGame> unreadableResults; // games whose amounts do not read
 };
 
 // One import: reads every file of the Hands folder once, extends the given
