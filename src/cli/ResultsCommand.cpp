@@ -2,9 +2,8 @@
 #include "cli/Command.h"
 #include "cli/DatabaseHome.h"
 #include "cli/ResultsJson.h"
-#include "history/DatabaseFiles.h"
+#include "history/ConfiguredFolders.h"
 #include "history/HandHistoryText.h"
-#include "history/UserConfig.h"
 #include "stats/HomeResults.h"
 #include "stats/ResultsReport.h"
 
@@ -39,21 +38,6 @@ std::optional<std::int64_t> parseDate(const std::string& text, bool endOfDay)
     if (mo < 1 || mo > 12 || d < 1 || d > 31)
         return std::nullopt;
     return civilSeconds(y, mo, d, h, mi, s);
-}
-
-std::vector<std::filesystem::path> handFoldersOfHome(const std::filesystem::path& home)
-{
-    std::vector<std::filesystem::path> folders;
-    try {
-        for (const std::string& folder : handFoldersFromIni(readWholeFile(home / kIniFile))) {
-            const std::filesystem::path path(folder);
-            folders.push_back(path.is_absolute() ? path : home / path);
-        }
-    } catch (const DatabaseError&) {
-    }
-    if (folders.empty())
-        folders.push_back(home / "Hands");
-    return folders;
 }
 
 std::string money(std::int64_t amount, MoneyUnit unit)
@@ -179,7 +163,7 @@ int results(const Args& given)
         return 1;
     const HomeResults results = resultsOfDatabase(loaded->db.tables, loaded->index, loaded->userName);
     const ResultsReport report = buildResultsReport(
-        results.games, filter, findTournamentSummaries(handFoldersOfHome(home), loaded->userName));
+        results.games, filter, findTournamentSummaries(configuredHandFolders(home), loaded->userName));
     std::vector<GameResult> shown;
     if (withGames)
         for (const GameResult& g : results.games)

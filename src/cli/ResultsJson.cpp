@@ -138,7 +138,7 @@ std::string resultsJson(const ResultsReport& report, const HomeResults& home, st
                    ", \"three_bet_chance\": " + boolText(g.threeBetChance) + ", \"saw_flop\": " + boolText(g.sawFlop) +
                    ", \"showdown\": " + boolText(g.showdown) + ", \"won_showdown\": " + boolText(g.wonShowdown) +
                    ", \"allin_street\": " +
-                   (g.allinStreet == Street::None ? std::string("null") : jsonString(streetName(g.allinStreet))) +
+                   (g.allinStreet == BettingStreet::None ? std::string("null") : jsonString(streetName(g.allinStreet))) +
                    ", \"balanced\": " + boolText(g.balanced);
         });
     out += "\n}\n";

@@ -27,7 +27,7 @@ std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d)
 
 std::string_view unitName(MoneyUnit unit) { return kUnitNames[static_cast<std::size_t>(unit)]; }
 std::string_view positionName(Position position) { return kPositionNames[static_cast<std::size_t>(position)]; }
-std::string_view streetName(Street street) { return kStreetNames[static_cast<std::size_t>(street)]; }
+std::string_view streetName(BettingStreet street) { return kStreetNames[static_cast<std::size_t>(street)]; }
 
 bool unitFromName(std::string_view name, MoneyUnit& unit)
 {

@@ -16,7 +16,7 @@ inline constexpr int kMoneyUnitCount = 6;
 enum class Position : std::uint8_t { None, SB, BB, UTG, UTG1, UTG2, UTG3, LJ, HJ, CO, BTN };
 inline constexpr int kPositionCount = 11;
 
-enum class Street : std::uint8_t { None, Preflop, Flop, Turn, River };
+enum class BettingStreet : std::uint8_t { None, Preflop, Flop, Turn, River };
 
 // What one game meant to the user, everything the result views need. Kept
 // small and flat: a database holds a million of these.
@@ -32,7 +32,7 @@ struct GameResult {
     std::int64_t bounty = 0;     // bounties won, in cents
     MoneyUnit unit = MoneyUnit::Chips;
     Position position = Position::None;
-    Street allinStreet = Street::None;
+    BettingStreet allinStreet = BettingStreet::None;
     std::uint8_t players = 0;    // dealt in
     std::uint8_t betsRaises = 0; // after the flop
     std::uint8_t calls = 0;      // after the flop
@@ -53,7 +53,7 @@ std::string_view unitName(MoneyUnit unit);
 // "SB", "BB", "UTG", "UTG+1" … "CO", "BTN"; empty for None.
 std::string_view positionName(Position position);
 // "preflop", "flop", "turn", "river"; empty for None.
-std::string_view streetName(Street street);
+std::string_view streetName(BettingStreet street);
 // The inverse lookups; false when the text names nothing.
 bool unitFromName(std::string_view name, MoneyUnit& unit);
 bool positionFromName(std::string_view name, Position& position);

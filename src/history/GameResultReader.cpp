@@ -301,7 +301,7 @@ private:
         m_result.time = m_header.time;
 
         m_players.reserve(10);
-        Street street = Street::None;
+        BettingStreet street = BettingStreet::None;
         bool holeCards = false;
         bool summary = false;
         bool totalPot = false;
@@ -336,18 +336,18 @@ private:
             if (line.starts_with("*** ")) {
                 if (line.starts_with("*** HOLE CARDS ***")) {
                     holeCards = true;
-                    street = Street::Preflop;
+                    street = BettingStreet::Preflop;
                 } else if (line.starts_with("*** FLOP ***")) {
                     endStreet();
-                    street = Street::Flop;
+                    street = BettingStreet::Flop;
                     if (const Player* user = playerNamed(m_user); userSeen && user && !user->folded)
                         m_result.sawFlop = true;
                 } else if (line.starts_with("*** TURN ***")) {
                     endStreet();
-                    street = Street::Turn;
+                    street = BettingStreet::Turn;
                 } else if (line.starts_with("*** RIVER ***")) {
                     endStreet();
-                    street = Street::River;
+                    street = BettingStreet::River;
                 } else if (line.starts_with("*** SHOW DOWN ***")) {
                     showDown = true;
                 } else if (line.starts_with("*** SUMMARY ***")) {
@@ -440,7 +440,7 @@ private:
                         return failure;
                     if (isUser)
                         userTurn(street, raisesPreflop, Move::Raise);
-                    if (street == Street::Preflop)
+                    if (street == BettingStreet::Preflop)
                         ++raisesPreflop;
                     putIn(*player, amount - player->live, true);
                 } else if (action.starts_with("folds")) {
@@ -455,8 +455,8 @@ private:
                 }
                 if (move) {
                     player->acted = true;
-                    if (isUser && allIn && m_result.allinStreet == Street::None)
-                        m_result.allinStreet = street == Street::None ? Street::Preflop : street;
+                    if (isUser && allIn && m_result.allinStreet == BettingStreet::None)
+                        m_result.allinStreet = street == BettingStreet::None ? BettingStreet::Preflop : street;
                 }
                 continue;
             }
@@ -532,9 +532,9 @@ private:
 
     enum class Move { Fold, Check, Call, Bet, Raise };
 
-    void userTurn(Street street, int raisesSoFar, Move move)
+    void userTurn(BettingStreet street, int raisesSoFar, Move move)
     {
-        if (street == Street::Preflop) {
+        if (street == BettingStreet::Preflop) {
             if (raisesSoFar == 1)
                 m_result.threeBetChance = true;
             if (move == Move::Call || move == Move::Bet || move == Move::Raise)
@@ -544,7 +544,7 @@ private:
                 if (raisesSoFar == 1)
                     m_result.threeBet = true;
             }
-        } else if (street != Street::None) {
+        } else if (street != BettingStreet::None) {
             if (move == Move::Bet || move == Move::Raise)
                 m_result.betsRaises = static_cast<std::uint8_t>(std::min(255, m_result.betsRaises + 1));
             else if (move == Move::Call)

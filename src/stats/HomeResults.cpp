@@ -7,13 +7,16 @@
 
 namespace tallyhand {
 
-HomeResults resultsOfDatabase(const GameTables& tables, const GameIndex& index, std::string_view user)
+HomeResults resultsOfDatabase(const GameTables& tables, const GameIndex& index, std::string_view user,
+                              const std::atomic<bool>* stop)
 {
     HomeResults results;
     std::unordered_set<std::int64_t> seen;
     std::vector<std::string_view> lines;
     std::string header;
-    for (const Tcardcount& cards : tables.hole_cards)
+    for (const Tcardcount& cards : tables.hole_cards) {
+        if (stop && stop->load(std::memory_order_relaxed))
+            break;
         for (const Tgame& ref : cards.game_refs) {
             if (!seen.insert(ref.game_no).second)
                 continue;
@@ -36,6 +39,7 @@ HomeResults resultsOfDatabase(const GameTables& tables, const GameIndex& index, 
                 results.unreadable.push_back({ref.game_no, read.line, std::move(read.reason)});
             }
         }
+    }
     orderResults(results.games);
     return results;
 }

@@ -4,6 +4,7 @@
 #include "history/Records.h"
 #include "stats/GameIndex.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -28,7 +29,9 @@ struct HomeResults {
 // The results of every game the user was dealt into, read from the loaded
 // database tables: the game's header from its hole-card reference, its play
 // from its game block. This is the one place that gets results for the views;
-// a database that stores them with each game answers here instead.
-HomeResults resultsOfDatabase(const GameTables& tables, const GameIndex& index, std::string_view user);
+// a database that stores them with each game answers here instead. When
+// `stop` is set the work ends early with what it has.
+HomeResults resultsOfDatabase(const GameTables& tables, const GameIndex& index, std::string_view user,
+                              const std::atomic<bool>* stop = nullptr);
 
 } // namespace tallyhand

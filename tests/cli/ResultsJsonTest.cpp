@@ -30,13 +30,13 @@ TEST(ResultsJson, GameObjectsAndNulls)
     cash.game = 5;
     cash.unit = MoneyUnit::EUR;
     cash.time = civilSeconds(2021, 2, 3, 4, 5, 6);
-    cash.allinStreet = Street::Turn;
+    cash.allinStreet = BettingStreet::Turn;
     GameResult tourney = cash;
     tourney.game = 6;
     tourney.tournament = 9;
     tourney.unit = MoneyUnit::Chips;
     tourney.position = Position::UTG1;
-    tourney.allinStreet = Street::None;
+    tourney.allinStreet = BettingStreet::None;
     const std::vector<GameResult> games{cash, tourney};
     const std::string json = resultsJson(buildResultsReport(games, {}), {}, games, true);
     EXPECT_NE(json.find("\"game\": 5, \"tournament\": null, \"time\": \"2021-02-03 04:05:06\", \"currency\": \"EUR\""), std::string::npos) << json;

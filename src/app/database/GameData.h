@@ -29,6 +29,8 @@ public:
     void rebundle();
 
 signals:
+    // Before the tables change: readers on other threads finish now.
+    void aboutToReplace();
     void replaced();
 
 private:

@@ -64,6 +64,13 @@ void GameReplay::lb_gameDblClick()
         run(replayFromGame(m_data->index(), *game));
 }
 
+void GameReplay::replayGame(qint64 game)
+{
+    if (m_lock->busy() || !m_data->loaded())
+        return;
+    run(replayFromGame(m_data->index(), game));
+}
+
 void GameReplay::run(const Replay& replay)
 {
     BusyLock::Hold hold(*m_lock);
