@@ -474,13 +474,19 @@ private:
                 player->cashOut += amount;
                 continue;
             }
-            if (line.starts_with(m_user) && line.substr(m_user.size()).starts_with(" wins the ")) {
-                const std::string_view rest = line.substr(m_user.size() + 10);
-                if (rest.find(" bounty for eliminating ") == std::string_view::npos)
-                    continue;
+            // "wins the $X bounty for eliminating …", and the progressive
+            // form "wins $X for eliminating … and their own bounty increases …".
+            if (line.starts_with(m_user) && line.substr(m_user.size()).starts_with(" wins ") &&
+                line.find(" for eliminating ") != std::string_view::npos) {
+                std::string_view rest = line.substr(m_user.size() + 6);
                 MoneyUnit unit;
-                if (!unitOfSign(rest, unit))
-                    return Failure{lineNo, "unbekanntes Währungszeichen"};
+                if (rest.starts_with("the ") && rest.find(" bounty for eliminating ") != std::string_view::npos) {
+                    rest.remove_prefix(4);
+                    if (!unitOfSign(rest, unit))
+                        return Failure{lineNo, "unbekanntes Währungszeichen"};
+                } else if (!unitOfSign(rest, unit)) {
+                    continue;
+                }
                 const AmountRead bounty = readAmount(rest, unit);
                 if (!bounty.ok())
                     return Failure{lineNo, std::string(bounty.error)};

@@ -218,7 +218,7 @@ Bb collected $2 from pot
 *** SUMMARY ***
 Total pot $2.05 | Rake $0.05
 )", 100, 83, 5, 0, true},
-        {"a bounty is kept apart, in cents", kTourney + R"(
+        {"bounties, the fixed and the progressive form, kept apart in cents", kTourney + R"(
 Table '77 1' 9-max Seat #1 is the button
 Seat 1: Hero (1000 in chips)
 Seat 2: Ann (100 in chips)
@@ -234,10 +234,11 @@ Hero: calls 80
 *** SHOW DOWN ***
 Hero collected 200 from pot
 Hero wins the $4.79 bounty for eliminating Ann
+Hero wins $1.21 for eliminating Ann and their own bounty increases by $1.20
 Ann finished the tournament in 2nd place
 *** SUMMARY ***
 Total pot 200 | Rake 0
-)", 100, 200, 0, 479, true},
+)", 100, 200, 0, 479 + 121, true},
         {"rake and jackpot both leave the pot", kCash + R"(
 Table 'T' 6-max Seat #1 is the button
 Seat 1: Hero ($10 in chips)
