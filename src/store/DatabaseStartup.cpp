@@ -5,6 +5,7 @@
 #include "history/UserConfig.h"
 #include "store/HomeStore.h"
 #include "store/ImportLock.h"
+#include "store/StoredResults.h"
 
 #include <chrono>
 #include <thread>
@@ -247,6 +248,8 @@ bool DatabaseStartup::searchAndImport()
         std::string reason;
         try {
             m_view.showStatus(startup_text::kSearch);
+            // Results of a database from before they were stored, or made for another screen name.
+            bringResultsUpToDate(store(), m_userName);
             StoreImport job(store(), handFolders(), m_userName);
             std::vector<std::string> problems;
             const auto fresh = job.pendingFiles(&problems);
@@ -319,34 +322,40 @@ void DatabaseStartup::reportFolders(const std::vector<std::string>& problems)
 
 void DatabaseStartup::reportSkipped(const ImportResult& result)
 {
-    if (result.skipped.empty() && result.filesWithoutGames.empty())
-        return;
     std::string text;
+    const auto section = [&text](const std::string& part) {
+        if (!part.empty())
+            text += (text.empty() ? "" : "\r\n\r\n") + part;
+    };
+    const auto games = [](const std::vector<SkippedGame>& list) {
+        std::string lines;
+        for (std::size_t i = 0; i < list.size() && i < kSkippedShown; ++i)
+            lines += "\r\n" + decodeForDisplay(list[i].file) + ", Zeile " + std::to_string(list[i].line) + ": " +
+                     list[i].reason;
+        if (list.size() > kSkippedShown)
+            lines += "\r\n... und " + std::to_string(list.size() - kSkippedShown) + " weitere";
+        return lines;
+    };
     if (!result.filesWithoutGames.empty()) {
-        text = result.filesWithoutGames.size() == 1 ? "Aus dieser Datei konnte kein Spiel gelesen werden:"
-                                                    : "Aus diesen Dateien konnte kein Spiel gelesen werden:";
+        std::string part = result.filesWithoutGames.size() == 1 ? "Aus dieser Datei konnte kein Spiel gelesen werden:"
+                                                                : "Aus diesen Dateien konnte kein Spiel gelesen werden:";
         for (std::size_t i = 0; i < result.filesWithoutGames.size() && i < kSkippedShown; ++i)
-            text += "\r\n" + decodeForDisplay(result.filesWithoutGames[i]);
+            part += "\r\n" + decodeForDisplay(result.filesWithoutGames[i]);
         if (result.filesWithoutGames.size() > kSkippedShown)
-            text += "\r\n... und " + std::to_string(result.filesWithoutGames.size() - kSkippedShown) + " weitere";
+            part += "\r\n... und " + std::to_string(result.filesWithoutGames.size() - kSkippedShown) + " weitere";
+        section(part);
     }
-    if (result.skipped.empty()) {
-        m_view.showMessage(text);
-        return;
-    }
+    if (!result.skipped.empty())
+        section(std::to_string(result.skipped.size()) +
+                (result.skipped.size() == 1 ? " Spiel konnte" : " Spiele konnten") + " nicht gelesen werden und wurde" +
+                (result.skipped.size() == 1 ? "" : "n") + " übersprungen:" + games(result.skipped));
+    if (!result.unreadableResults.empty())
+        section("Beträge nicht lesbar, ohne Ergebnis gespeichert: " + std::to_string(result.unreadableResults.size()) +
+                " Spiele" + games(result.unreadableResults));
+    if (result.unbalanced > 0)
+        section("Beträge gehen nicht auf: " + std::to_string(result.unbalanced) + " Spiele");
     if (!text.empty())
-        text += "\r\n\r\n";
-    text += std::to_string(result.skipped.size())
-                       + (result.skipped.size() == 1 ? " Spiel konnte" : " Spiele konnten")
-                       + " nicht gelesen werden und wurde" + (result.skipped.size() == 1 ? "" : "n")
-                       + " übersprungen:";
-    for (std::size_t i = 0; i < result.skipped.size() && i < kSkippedShown; ++i) {
-        const SkippedGame& game = result.skipped[i];
-        text += "\r\n" + decodeForDisplay(game.file) + ", Zeile " + std::to_string(game.line) + ": " + game.reason;
-    }
-    if (result.skipped.size() > kSkippedShown)
-        text += "\r\n... und " + std::to_string(result.skipped.size() - kSkippedShown) + " weitere";
-    m_view.showMessage(text);
+        m_view.showMessage(text);
 }
 
 } // namespace tallyhand

@@ -303,7 +303,8 @@ void GameStore::saveHandFile(const HandFileRecord& record)
 void GameStore::clear()
 {
     m_db.exec("DELETE FROM hole_refs; DELETE FROM hole_cards; DELETE FROM boards; DELETE FROM summaries;"
-              " DELETE FROM game_records; DELETE FROM loaded_files; DELETE FROM hand_files");
+              " DELETE FROM game_records; DELETE FROM loaded_files; DELETE FROM hand_files;"
+              " DELETE FROM game_results; DELETE FROM unreadable_results");
 }
 
 void GameStore::appendLoadedFile(const std::string& name)

@@ -52,6 +52,27 @@ CREATE TABLE hand_files(
     games_read INTEGER NOT NULL,
     UNIQUE(folder, name));
 )sql",
+    // 2: each game's result for the screen name in results_user, beside the
+    //    game; games whose amounts do not read keep their reason instead.
+    //    With no results_user row the results are computed on the next open
+    //    that knows the screen name (a database from before this step).
+    R"sql(
+CREATE TABLE game_results(
+    game_no INTEGER PRIMARY KEY,
+    tour_no INTEGER NOT NULL, time INTEGER NOT NULL,
+    unit INTEGER NOT NULL, big_blind INTEGER NOT NULL,
+    players INTEGER NOT NULL, position INTEGER NOT NULL,
+    invested INTEGER NOT NULL, collected INTEGER NOT NULL,
+    rake INTEGER NOT NULL, bounty INTEGER NOT NULL,
+    allin_street INTEGER NOT NULL, bets_raises INTEGER NOT NULL, calls INTEGER NOT NULL,
+    flags INTEGER NOT NULL);
+CREATE TABLE unreadable_results(
+    game_no INTEGER PRIMARY KEY,
+    file BLOB NOT NULL,
+    line INTEGER NOT NULL,           -- 1-based, in the game, its header being line 1
+    reason BLOB NOT NULL);
+CREATE TABLE results_user(id INTEGER PRIMARY KEY CHECK(id = 1), name BLOB NOT NULL);
+)sql",
 };
 
 int userVersion(SqliteDb& db)

@@ -4,6 +4,7 @@
 #include "history/HandsFolder.h"
 #include "history/UserConfig.h"
 #include "store/GameStore.h"
+#include "store/StoredResults.h"
 
 #include <fstream>
 
@@ -35,6 +36,19 @@ std::string readFrom(const std::filesystem::path& file, std::int64_t offset)
     if (in.gcount() != static_cast<std::streamsize>(bytes.size()))
         throw DatabaseError("Die Datei " + pathText(file) + " konnte nicht gelesen werden.");
     return bytes;
+}
+
+// Where the game's line stands in the lines read: counted from its header
+// there, or within the game when the file does not hold its header.
+std::size_t lineInFile(const std::vector<std::string_view>& lines, const UnreadableResult& game)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (isHeaderLine(lines[i])) {
+            const HeaderResult header = parseHeaderLine(lines[i]);
+            if (header.info && header.info->game_no == game.game)
+                return i + game.line;
+        }
+    return game.line;
 }
 
 } // namespace
@@ -87,6 +101,7 @@ ImportResult StoreImport::run(const ImportProgressFn& progress, const std::atomi
 {
     ImportResult result;
     try {
+        bringResultsUpToDate(m_store, m_userName);
         const std::vector<PendingFile> pending = pendingFiles(&result.folderProblems);
         for (std::size_t i = 0; i < pending.size(); ++i) {
             if (stop && stop->load())
@@ -145,9 +160,12 @@ bool StoreImport::importFile(const PendingFile& pending, ImportResult& result)
     }
     next.gamesRead = gamesBefore + headers;
 
+    ResultsTally tally;
     try {
         Transaction transaction(m_store.db());
         const MergeCount merged = m_store.mergeFile(builder.tables());
+        // With the file's games, in the same transaction: a file is all or nothing with its results.
+        storeResultsOf(m_store, gamesOfTables(builder.tables()), m_userName, pending.name, tally);
         m_store.saveHandFile(next);
         if (!record)
             m_store.appendLoadedFile(pending.name);
@@ -162,6 +180,9 @@ bool StoreImport::importFile(const PendingFile& pending, ImportResult& result)
         return false;
     }
     result.games += builder.headersSeen();
+    result.unbalanced += tally.unbalanced;
+    for (UnreadableResult& game : tally.unreadable)
+        result.unreadableResults.push_back({pending.name, lineInFile(lines, game), std::move(game.reason)});
     result.files.push_back(pending.name);
     result.skipped.insert(result.skipped.end(), builder.skipped().begin(), builder.skipped().end());
     result.filesWithoutGames.insert(result.filesWithoutGames.end(), builder.filesWithoutGames().begin(),

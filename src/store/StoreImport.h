@@ -39,6 +39,8 @@ struct ImportResult {
     std::vector<std::string> files;             // files read (new or grown), in order
     std::size_t games = 0;                      // header lines read
     std::size_t added = 0;                      // games new to the store
+    std::size_t unbalanced = 0;                 // games whose money does not add up
+    std::vector<SkippedGame> unreadableResults; // games whose amounts do not read
 };
 
 // One hand-history file that is new or grew since it was read.

@@ -143,7 +143,7 @@ TEST(Startup, NewAndGrownFilesAreImportedOnce)
     generateHandHistories({10, 77, "Hero"}, [&](GeneratedFile&& f) { extra += f.bytes; });
     writeBytes(grown, readBytes(grown) + "\r\n\r\n" + extra);
     // And a brand-new one; the hidden file is not listed.
-    writeBytes(hands / "zz new.txt", joinLines(cashGame(999, "Hero", "Ah Kd")));
+    writeBytes(hands / "zz new.txt", joinLines(settledCashGame(999, "Hero", "Ah Kd")));
     writeBytes(hands / ".hidden.txt", joinLines(cashGame(998, "Hero", "Ah Kd")));
 
     RecordingView view;
@@ -297,4 +297,32 @@ TEST(Startup, UnreadableGameIsReportedWithFileAndLine)
     EXPECT_NE(view.messages[0].find("mixed.txt, Zeile " + std::to_string(cashGame(1, "", "").size() + 2)),
               std::string::npos);
     EXPECT_NE(view.messages[0].find("kein Spiel gelesen werden:\r\nnotes.txt"), std::string::npos) << view.messages[0];
+}
+
+// Games whose money does not add up, or whose amounts do not read, are named
+// by the import and still imported.
+TEST(Startup, ImportNamesGamesWhoseMoneyDoesNotAddUp)
+{
+    TempDir home;
+    writeIni(home.path(), "Hero");
+    Lines all = settledCashGame(1, "Hero", "Ah Kd");
+    all.push_back("");
+    const Lines unpaid = cashGame(2, "Hero", "Qs Qh"); // the pot paid only in the summary
+    all.insert(all.end(), unpaid.begin(), unpaid.end());
+    all.push_back("");
+    Lines unreadable = settledCashGame(3, "Hero", "2c 2d");
+    const std::size_t blindLine = all.size() + 4; // the small blind's line, 0-based
+    unreadable[4] = "lefty0130: posts small blind $1,000";
+    all.insert(all.end(), unreadable.begin(), unreadable.end());
+    writeBytes(home.path() / "Hands" / "money.txt", joinLines(all));
+    RecordingView view;
+    DatabaseStartup startup(HomeFolders{home.path()}, view);
+    EXPECT_EQ(startup.run(), StartupOutcome::Loaded);
+    EXPECT_EQ(gameRefs(startup.database()), 3u);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_NE(view.messages[0].find("Beträge gehen nicht auf: 1 Spiele"), std::string::npos) << view.messages[0];
+    EXPECT_NE(view.messages[0].find("money.txt, Zeile " + std::to_string(blindLine + 1) +
+                                    ": Betrag mit Tausendertrennzeichen"),
+              std::string::npos)
+        << view.messages[0];
 }

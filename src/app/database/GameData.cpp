@@ -42,6 +42,7 @@ void GameData::rebundle()
 
 void GameData::replace(GameDatabase db)
 {
+    emit aboutToReplace();
     if (db.storeFile != m_db.storeFile)
         m_store.reset();
     m_db = std::move(db);

@@ -38,6 +38,8 @@ public:
     void replace(GameDatabase db);
 
 signals:
+    // Before the tables change: readers on other threads finish now.
+    void aboutToReplace();
     void replaced();
 
 private:

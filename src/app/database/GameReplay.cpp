@@ -83,6 +83,14 @@ bool GameReplay::loadGame(std::int64_t game)
     return true;
 }
 
+void GameReplay::replayGame(qint64 game)
+{
+    if (m_lock->busy() || !m_data->loaded())
+        return;
+    if (loadGame(game))
+        run(replayFromGame(m_index, game));
+}
+
 void GameReplay::run(const Replay& replay)
 {
     BusyLock::Hold hold(*m_lock);

@@ -28,6 +28,8 @@ public slots:
     void lb4DblClick();
     // The chosen game of lb_game.
     void lb_gameDblClick();
+    // Any stored game, by its number (from the result views).
+    void replayGame(qint64 game);
     // The last replayed game as it stood on a street (0 preflop .. 4 showdown).
     void showStreet(int street);
 

@@ -12,6 +12,8 @@
 #include "app/statistics/TournamentSelection.h"
 #include "app/widgets/PageTabs.h"
 #include "app/database/RebuildPage.h"
+#include "app/results/ResultsPage.h"
+#include "history/ConfiguredFolders.h"
 #include "app/simulation/ShowdownPanel.h"
 #include "app/simulation/SimulatePage.h"
 #include "app/window/StartupSequence.h"
@@ -65,12 +67,14 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
     m_tablePanel = new TablePanelPage(m_pages);
     m_cards = new CardsPage(m_pages);
     m_statistics = new StatisticsPage(m_pages);
+    m_results = new ResultsPage(m_pages);
     m_rebuild = new RebuildPage(m_pages);
     m_simulate = new SimulatePage(m_pages);
     m_pages->addTab(m_developer, QStringLiteral("TabSheet1"));
     m_pages->addTab(m_tablePanel, QStringLiteral("TabSheet2"));
     m_pages->addTab(m_cards, QStringLiteral("Karten"));
     m_pages->addTab(m_statistics, QStringLiteral("Statistik"));
+    m_pages->addTab(m_results, QStringLiteral("Ergebnisse"));
     m_pages->addTab(m_rebuild, QStringLiteral("Erzeugen"));
     m_pages->addTab(m_simulate, QStringLiteral("Simulate Board"));
     m_pages->setCurrentWidget(m_cards);
@@ -94,6 +98,14 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
     m_selection = new TournamentSelection(m_statistics, m_gameData, &m_statisticsBusy, paintedStatus, this);
     m_replay = new GameReplay(m_calculator, m_statistics, m_gameData, m_selection, &m_statisticsBusy, paintedStatus, this);
     m_startup = new StartupSequence(this, m_gameData);
+    m_results->setGameData(
+        m_gameData, [this] { return m_statistics->chipChart()->player()->text().toStdString(); },
+        [this] { return configuredHandFolders(std::filesystem::path(QFile::encodeName(m_homeDir).toStdString())); });
+    // A game of the results graph is replayed where replays are shown.
+    connect(m_results, &ResultsPage::gameChosen, this, [this](qint64 game) {
+        m_pages->setCurrentWidget(m_statistics);
+        m_replay->replayGame(game);
+    });
     connect(m_rebuild, &RebuildPage::rebuildClicked, m_startup, &StartupSequence::rebuild);
 
     connect(m_calculator, &CalculatorPanel::statusMessage, this, &Tfrm_tallyhand::showStatus);

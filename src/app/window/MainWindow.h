@@ -18,6 +18,7 @@ class GameData;
 class GameReplay;
 class TournamentSelection;
 class RebuildPage;
+class ResultsPage;
 class SimulatePage;
 class StartupSequence;
 class StatisticsPage;
@@ -45,6 +46,7 @@ public:
     CardsPage* cardsPage() const { return m_cards; }
     StatisticsPage* statisticsPage() const { return m_statistics; }
     RebuildPage* rebuildPage() const { return m_rebuild; }
+    ResultsPage* resultsPage() const { return m_results; }
     SimulatePage* simulatePage() const { return m_simulate; }
 
     TableStore* tableStore() const { return m_store; }
@@ -87,6 +89,7 @@ private:
     TablePanelPage* m_tablePanel = nullptr;
     CardsPage* m_cards = nullptr;
     StatisticsPage* m_statistics = nullptr;
+    ResultsPage* m_results = nullptr;
     RebuildPage* m_rebuild = nullptr;
     SimulatePage* m_simulate = nullptr;
     QLabel* m_statusField = nullptr;

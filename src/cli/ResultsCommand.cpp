@@ -1,0 +1,212 @@
+// tallyhand-cli results: what the player won, where and how.
+#include "cli/Command.h"
+#include "cli/DatabaseHome.h"
+#include "cli/ResultsJson.h"
+#include "history/ConfiguredFolders.h"
+#include "history/HandHistoryText.h"
+#include "stats/HomeResults.h"
+#include "stats/ResultsReport.h"
+#include "store/StoredResults.h"
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+namespace tallyhand::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "results --home ORDNER [--from DATUM] [--to DATUM] [--cash|--tournaments] [--currency C] [--bb N] "
+    "[--players N] [--position P] [--games] [--json]";
+
+// "YYYY-MM-DD", optionally with " HH:MM:SS"; a bare date means its first
+// second (or, as the end of a range, its last).
+std::optional<std::int64_t> parseDate(const std::string& text, bool endOfDay)
+{
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &y, &mo, &d, &h, &mi, &s, &tail) == 6) {
+        if (h > 23 || mi > 59 || s > 59)
+            return std::nullopt;
+    } else if (text.size() == 10 && std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &mo, &d, &tail) == 3) {
+        if (endOfDay) {
+            h = 23;
+            mi = 59;
+            s = 59;
+        }
+    } else {
+        return std::nullopt;
+    }
+    if (mo < 1 || mo > 12 || d < 1 || d > 31)
+        return std::nullopt;
+    return civilSeconds(y, mo, d, h, mi, s);
+}
+
+std::string money(std::int64_t amount, MoneyUnit unit)
+{
+    if (unit == MoneyUnit::Chips || unit == MoneyUnit::Play)
+        return std::to_string(amount) + " " + std::string(unitName(unit));
+    return hundredthsText(amount, 100) + " " + std::string(unitName(unit));
+}
+
+// A figure of the text form: "-" where the JSON says null.
+std::string figure(const std::string& value, const char* suffix = "")
+{
+    return value == "null" ? "-" : value + suffix;
+}
+
+std::string statsLine(const ResultStats& s, MoneyUnit unit)
+{
+    return std::to_string(s.games) + " Spiele, Gewinn " + money(s.net, unit) + " (ohne Showdown " +
+           money(s.netNonShowdown, unit) + ", mit Showdown " + money(s.netShowdown, unit) + "), " +
+           figure(twoDecimalsText(s.bb100()), " bb/100") + ", VPIP " + figure(hundredthsText(s.vpip * 100, s.games), " %") +
+           ", PFR " + figure(hundredthsText(s.pfr * 100, s.games), " %") + ", 3-Bet " +
+           figure(hundredthsText(s.threeBet * 100, s.threeBetChance), " %") + ", AF " +
+           figure(hundredthsText(s.betsRaises, s.calls)) + ", WTSD " +
+           figure(hundredthsText(s.showdown * 100, s.sawFlop), " %") + ", W$SD " +
+           figure(hundredthsText(s.wonShowdown * 100, s.showdown), " %");
+}
+
+void printText(const ResultsReport& report, const HomeResults& home, std::span<const GameResult> games, bool withGames)
+{
+    std::cout << "Summen\n";
+    for (const UnitStats& t : report.totals)
+        std::cout << "  " << unitName(t.unit) << ": " << statsLine(t.stats, t.unit) << '\n';
+    std::cout << "Nach Position\n";
+    for (const PositionStats& row : report.byPosition)
+        std::cout << "  " << unitName(row.unit) << ' '
+                  << (row.position == Position::None ? std::string_view("-") : positionName(row.position)) << ": "
+                  << statsLine(row.stats, row.unit) << '\n';
+    std::cout << "Nach Einsätzen\n";
+    for (const StakesStats& row : report.byStakes)
+        std::cout << "  " << unitName(row.unit) << " BB " << money(row.bigBlind, row.unit) << ": "
+                  << statsLine(row.stats, row.unit) << '\n';
+    std::cout << "Sessions\n";
+    for (const Session& s : report.sessions)
+        std::cout << "  " << formatCivilTime(s.start) << ", " << (s.end - s.start) / 60 << " min, " << s.games
+                  << " Spiele, " << money(s.net, s.unit) << ", " << figure(twoDecimalsText(s.bb100()), " bb/100") << '\n';
+    std::cout << "Turniere\n";
+    for (const TournamentResult& t : report.tournaments) {
+        std::cout << "  " << t.tournament << ": " << t.games << " Spiele, gewonnen " << t.chipsWon << ", verloren "
+                  << t.chipsLost;
+        if (const auto& s = t.summary)
+            std::cout << ", Buy-in " << money(s->buyIn, s->unit) << ", Platz "
+                      << (s->place > 0 ? std::to_string(s->place) : "?") << ", Preis " << money(s->prize, s->unit)
+                      << ", ROI " << figure(hundredthsText((s->prize - s->buyIn) * 100, s->buyIn), " %");
+        std::cout << '\n';
+    }
+    for (const TournamentTotals& t : report.tournamentTotals)
+        std::cout << "  Gesamt " << unitName(t.unit) << ": " << t.tournaments << " Turniere, ITM "
+                  << figure(hundredthsText(t.inTheMoney * 100, t.tournaments), " %") << ", ROI "
+                  << figure(hundredthsText((t.prizes - t.buyIns) * 100, t.buyIns), " %") << '\n';
+    if (home.unbalanced > 0)
+        std::cout << "Beträge gehen nicht auf: " << home.unbalanced << " Spiele\n";
+    for (const UnreadableGame& g : home.unreadable)
+        std::cout << "Nicht lesbar: Spiel " << g.game << ", Zeile " << g.line << ": " << g.reason << '\n';
+    if (withGames)
+        for (const GameResult& g : games)
+            std::cout << "  " << g.game << ' ' << formatCivilTime(g.time) << ' ' << unitName(g.unit) << ' '
+                      << (g.position == Position::None ? std::string_view("-") : positionName(g.position)) << ' '
+                      << money(g.net, g.unit) << (g.balanced ? "" : " (geht nicht auf)") << '\n';
+}
+
+struct ResultsOptions {
+    std::string home, from, to, currency, bigBlind, players, position;
+    bool json = false, withGames = false, cash = false, tournaments = false;
+};
+
+int results(const ResultsOptions& o)
+{
+    const std::string& home = o.home;
+    const std::string& from = o.from;
+    const std::string& to = o.to;
+    const std::string& currency = o.currency;
+    const std::string& bigBlind = o.bigBlind;
+    const std::string& players = o.players;
+    const std::string& position = o.position;
+    const bool cash = o.cash, tournaments = o.tournaments, withGames = o.withGames, json = o.json;
+
+    ResultsFilter filter;
+    bool valid = true;
+    filter.kind = cash ? ResultsFilter::Kind::Cash : tournaments ? ResultsFilter::Kind::Tournaments : ResultsFilter::Kind::All;
+    const auto check = [&valid](bool ok, const std::string& what) {
+        if (!ok && valid)
+            std::cerr << "Ungültige Angabe: " << what << '\n';
+        valid = valid && ok;
+    };
+    if (!from.empty())
+        check(bool(filter.from = parseDate(from, false)), "--from " + from);
+    if (!to.empty())
+        check(bool(filter.to = parseDate(to, true)), "--to " + to);
+    if (!currency.empty()) {
+        MoneyUnit unit;
+        check(unitFromName(currency, unit), "--currency " + currency);
+        filter.unit = unit;
+    }
+    if (!bigBlind.empty()) {
+        filter.bigBlind = parseInt64(bigBlind);
+        check(filter.bigBlind && *filter.bigBlind > 0, "--bb " + bigBlind);
+    }
+    if (!players.empty()) {
+        const auto n = parseInt32(players);
+        check(n && *n >= 0 && *n <= 10, "--players " + players);
+        filter.players = n.value_or(0);
+    }
+    if (!position.empty()) {
+        Position p;
+        check(positionFromName(position, p), "--position " + position);
+        filter.position = p;
+    }
+    if (!valid) {
+        std::cerr << "Aufruf: tallyhand-cli " << kUsage << '\n';
+        return 2;
+    }
+    const auto loaded = loadHome(home);
+    if (!loaded)
+        return 1;
+    HomeResults results;
+    try {
+        // A database from before results were stored gets them now.
+        bringResultsUpToDate(*loaded->store, loaded->userName);
+        results = resultsOfStore(*loaded->store);
+    } catch (const DatabaseError& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
+    const ResultsReport report = buildResultsReport(
+        results.games, filter, findTournamentSummaries(configuredHandFolders(home), loaded->userName));
+    std::vector<GameResult> shown;
+    if (withGames)
+        for (const GameResult& g : results.games)
+            if (filter.accepts(g))
+                shown.push_back(g);
+    if (json)
+        std::cout << resultsJson(report, results, shown, withGames);
+    else
+        printText(report, results, shown, withGames);
+    return 0;
+}
+
+CommandRun declare(CLI::App& command)
+{
+    auto o = std::make_shared<ResultsOptions>();
+    command.add_option("--home", o->home, "Programmordner mit Tallyhand.ini und data")->type_name("ORDNER")->required();
+    command.add_option("--from", o->from, "erster Tag (JJJJ-MM-TT)")->type_name("DATUM");
+    command.add_option("--to", o->to, "letzter Tag (JJJJ-MM-TT)")->type_name("DATUM");
+    auto* cash = command.add_flag("--cash", o->cash, "nur Cash Games");
+    command.add_flag("--tournaments", o->tournaments, "nur Turniere")->excludes(cash);
+    command.add_option("--currency", o->currency, "USD, EUR, GBP, INR, chips oder play")->type_name("C");
+    command.add_option("--bb", o->bigBlind, "Big Blind in der Einheit des Spiels")->type_name("N");
+    command.add_option("--players", o->players, "Spieler am Tisch")->type_name("N");
+    command.add_option("--position", o->position, "SB, BB, UTG … CO, BTN")->type_name("P");
+    command.add_flag("--games", o->withGames, "jedes Spiel einzeln");
+    command.add_flag("--json", o->json, "gibt ein JSON-Objekt aus");
+    return [o] { return results(*o); };
+}
+
+const RegisterCommand registration("results", "Gewinn und Verlust nach Währung, Position, Limit, Sitzung und Turnier",
+                                   declare);
+
+
+} // namespace
+} // namespace tallyhand::cli
