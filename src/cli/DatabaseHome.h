@@ -25,5 +25,7 @@ std::optional<std::string> configuredUser(const std::string& dir);
 // DIR/data (a data folder of text files is taken over first);
 // nullptr, with the reason on standard error, when either is missing or unreadable.
 std::unique_ptr<LoadedHome> loadHome(const std::string& dir);
+// The same without the browser lists, for commands that read the store alone.
+std::unique_ptr<LoadedHome> openHome(const std::string& dir);
 
 } // namespace tallyhand::cli

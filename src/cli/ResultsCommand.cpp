@@ -161,7 +161,7 @@ int results(const ResultsOptions& o)
         std::cerr << "Aufruf: tallyhand-cli " << kUsage << '\n';
         return 2;
     }
-    const auto loaded = loadHome(home);
+    const auto loaded = openHome(home);
     if (!loaded)
         return 1;
     HomeResults results;
