@@ -6,23 +6,25 @@
 #include "history/HoleCardBundles.h"
 #include "store/StoreViews.h"
 
-#include <algorithm>
 #include <iostream>
+#include <memory>
+#include <optional>
 
 namespace tallyhand::cli {
 namespace {
 
-int browse(const Args& given)
+struct BrowseOptions {
+    std::string home;
+    std::optional<std::string> classRow;
+    bool json = false;
+};
+
+int browse(const BrowseOptions& o)
 {
-    Args args = given;
-    const bool json = takeFlag(args, "--json");
-    const std::string home = takeOption(args, "--home");
-    const std::string classRow = takeOption(args, "--class");
-    const bool withClass = std::find(given.begin(), given.end(), "--class") != given.end();
-    if (!args.empty() || home.empty() || (withClass && classRow.empty())) {
-        std::cerr << "Aufruf: tallyhand-cli browse --home ORDNER [--class ZEILE] [--json]\n";
-        return 2;
-    }
+    const std::string& home = o.home;
+    const bool withClass = o.classRow.has_value();
+    const std::string classRow = o.classRow.value_or("");
+    const bool json = o.json;
     const auto loaded = loadHome(home);
     if (!loaded)
         return 1;
@@ -45,7 +47,17 @@ int browse(const Args& given)
     return 0;
 }
 
-const RegisterCommand registration("browse", "browse --home ORDNER [--class ZEILE] [--json]", browse);
+CommandRun declare(CLI::App& command)
+{
+    auto o = std::make_shared<BrowseOptions>();
+    command.add_option("--home", o->home, "Programmordner mit Tallyhand.ini und data")->type_name("ORDNER")->required();
+    command.add_option("--class", o->classRow, "listet die Spiele einer Hole-Card-Klasse wie \"A K s\"")
+        ->type_name("ZEILE");
+    command.add_flag("--json", o->json, "gibt ein JSON-Objekt aus");
+    return [o] { return browse(*o); };
+}
+
+const RegisterCommand registration("browse", "die Listen des Browsers nach dem Start", declare);
 
 } // namespace
 } // namespace tallyhand::cli

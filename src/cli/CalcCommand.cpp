@@ -7,11 +7,11 @@
 #include "cli/Report.h"
 #include "preflop/HandCalculation.h"
 
-#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 
 namespace tallyhand::cli {
@@ -136,32 +136,19 @@ void printJson(const std::vector<Field>& fields)
     std::cout << "}\n";
 }
 
-int calc(const Args& given)
-{
-    Args args = given;
-    for (const char* option : {"--home", "--pot"}) {
-        const auto it = std::find(args.begin(), args.end(), option);
-        if (it != args.end() && it + 1 == args.end()) {
-            std::cerr << "Fehlender Wert nach " << option << '\n';
-            return 2;
-        }
-    }
-    const bool json = takeFlag(args, "--json");
-    const bool hasHome = std::find(args.begin(), args.end(), "--home") != args.end();
-    const std::string home = takeOption(args, "--home");
-    const std::string pot = takeOption(args, "--pot");
-    if (args.empty() || args.size() > 7) {
-        std::cerr << "Aufruf: " << commands().at("calc").usage << '\n';
-        return 2;
-    }
-    for (const auto& a : args)
-        if (a.size() > 2 && a.starts_with("--")) {
-            std::cerr << "Unbekannte Option: " << a << '\n';
-            return 2;
-        }
+struct CalcOptions {
+    std::string pot;
+    std::string home = ".";
+    bool json = false;
+    std::vector<std::string> cards;
+};
 
+int calc(const CalcOptions& o)
+{
+    const std::vector<std::string>& args = o.cards;
     CalcInput input;
-    input.pot = pot;
+    // The pot goes in as typed: the calculation reports a pot that is no whole number.
+    input.pot = o.pot;
     input.decimalSeparator = processDecimalSeparator();
     for (std::size_t i = 0; i < args.size(); ++i) {
         // Leaving an edit converts a typed two-character card.
@@ -169,7 +156,7 @@ int calc(const Args& given)
         input.edits[i] = typed == "-" ? "" : typed.size() == 2 ? expandCardText(typed) : typed;
     }
 
-    const std::filesystem::path dataDir = std::filesystem::path(hasHome ? home : ".") / "data";
+    const std::filesystem::path dataDir = std::filesystem::path(o.home) / "data";
     const RankTables ranks =
         loadOrGenerateRankTables(dataDir, [](const std::string& message) { std::cerr << message << '\n'; });
     const PatternLists patterns = buildPatternLists();
@@ -185,16 +172,29 @@ int calc(const Args& given)
         std::cerr << *out.potError << '\n';
 
     const auto fields = fieldsOf(input, out, chart, hutch);
-    if (json)
+    if (o.json)
         printJson(fields);
     else
         printText(fields);
     return 0;
 }
 
-const RegisterCommand registration(
-    "calc", "calc [--pot N] [--home ORDNER] [--json] HOLE1 HOLE2 [FLOP1 FLOP2 FLOP3 TURN RIVER] (\"-\" = leer)",
-    calc);
+CommandRun declare(CLI::App& command)
+{
+    auto o = std::make_shared<CalcOptions>();
+    command.add_option("--pot", o->pot, "der Pot für die Pot Odds")->type_name("N");
+    command.add_option("--home", o->home, "Programmordner, die Kombinationsdateien liegen in ORDNER/data")
+        ->type_name("ORDNER");
+    command.add_flag("--json", o->json, "gibt ein JSON-Objekt aus");
+    command
+        .add_option("KARTEN", o->cards,
+                    "HOLE1 HOLE2 [FLOP1 FLOP2 FLOP3 TURN RIVER], \"-\" für ein leeres Feld, \"ah\" wie \"AHerz\"")
+        ->expected(1, 7)
+        ->required();
+    return [o] { return calc(*o); };
+}
+
+const RegisterCommand registration("calc", "die Felder des Rechners für bis zu sieben Karten", declare);
 
 } // namespace
 } // namespace tallyhand::cli

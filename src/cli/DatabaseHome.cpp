@@ -1,8 +1,8 @@
 #include "cli/DatabaseHome.h"
 
-#include "history/HoleCardBundles.h"
 #include "history/UserConfig.h"
 #include "store/HomeStore.h"
+#include "store/NewGames.h"
 
 #include <filesystem>
 #include <iostream>
@@ -41,10 +41,7 @@ std::unique_ptr<LoadedHome> loadHome(const std::string& dir)
         return nullptr;
     }
     try {
-        const ReadTransaction snapshot(opened.store->db());
-        loaded->db.storeFile = opened.store->file();
-        loaded->db.hole_bundles = bundleHoleCards(opened.store->loadHoleCards());
-        loaded->db.tournaments = opened.store->tournamentIndex();
+        loaded->db = readBrowserLists(*opened.store);
     } catch (const DatabaseError& e) {
         std::cerr << "Keine lesbare Datenbank in " + pathText(folders.data()) + ": " + e.what() << '\n';
         return nullptr;

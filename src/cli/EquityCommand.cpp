@@ -11,6 +11,8 @@
 #include <clocale>
 #include <cstdio>
 #include <iostream>
+#include <limits>
+#include <memory>
 #include <optional>
 #include <sstream>
 
@@ -108,46 +110,29 @@ void printText(const SimulationSetup& setup, const SimulationCounters& counters,
     printGrid("Splits", absolute.splitGrid);
 }
 
-int runEquity(const Args& given)
+struct EquityOptions {
+    std::optional<std::int64_t> deals;
+    std::optional<std::string> board;
+    bool exact = false;
+    std::optional<std::uint64_t> seed;
+    bool json = false;
+    std::vector<std::string> hands;
+};
+
+int runEquity(const EquityOptions& o)
 {
-    Args args = given;
-    const bool json = takeFlag(args, "--json");
-    const bool exact = takeFlag(args, "--exact");
-    const bool hasDeals = std::find(args.begin(), args.end(), "--deals") != args.end();
-    const bool hasBoard = std::find(args.begin(), args.end(), "--board") != args.end();
-    const bool hasSeed = std::find(args.begin(), args.end(), "--seed") != args.end();
-    const std::string dealsText = takeOption(args, "--deals");
-    const std::string boardText = takeOption(args, "--board");
-    const std::string seedText = takeOption(args, "--seed");
-    if ((hasDeals && dealsText.empty()) || (hasBoard && boardText.empty()) || (hasSeed && seedText.empty())) {
-        std::cerr << "Fehlender Wert nach einer Option.\n";
-        return 2;
-    }
-    for (const auto& a : args)
-        if (a.rfind("--", 0) == 0) {
-            std::cerr << "Unbekannte Option: " << a << '\n';
-            return 2;
-        }
+    const std::vector<std::string>& args = o.hands;
+    const bool json = o.json;
+    const bool exact = o.exact;
+    const bool hasDeals = o.deals.has_value();
+    const bool hasBoard = o.board.has_value();
+    const std::string boardText = o.board.value_or("");
 
     SimulationOptions options;
-    if (hasDeals) {
-        const DealCount count = dealCountFromText(dealsText);
-        if (count.fellBack) {
-            std::cerr << "Die Zahl der Deals muss eine ganze Zahl ab 1 sein: " << dealsText << '\n';
-            return 2;
-        }
-        options.deals = count.count;
-    }
-    if (hasSeed) {
-        try {
-            options.seed = std::stoull(seedText);
-        } catch (const std::exception&) {
-            std::cerr << "Der Startwert muss eine ganze Zahl sein: " << seedText << '\n';
-            return 2;
-        }
-    } else {
-        options.seed = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    }
+    if (hasDeals)
+        options.deals = static_cast<std::uint64_t>(*o.deals);
+    options.seed = o.seed.value_or(
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
 
     // Rows in the hole-card list form, so that the checks and messages are the window's.
     std::vector<std::string> rows;
@@ -191,8 +176,22 @@ int runEquity(const Args& given)
     return 0;
 }
 
-const RegisterCommand registration(
-    "equity", "equity [--deals N] [--board KARTEN] [--exact] [--seed S] [--json] HAND...", runEquity);
+CommandRun declare(CLI::App& command)
+{
+    auto o = std::make_shared<EquityOptions>();
+    command.add_option("--deals", o->deals, "so viele zufällige Boards statt aller")
+        ->type_name("N")
+        ->check(wholeNumber(1, std::numeric_limits<std::int32_t>::max()));
+    command.add_option("--board", o->board, "bekannte Boardkarten, z. B. 2h7s9d oder 2Herz,7Pik,9Karo")
+        ->type_name("KARTEN");
+    command.add_flag("--exact", o->exact, "zählt jedes mögliche Board");
+    command.add_option("--seed", o->seed, "Startwert der Zufallsboards")->type_name("S")->check(unsignedNumber());
+    command.add_flag("--json", o->json, "gibt ein JSON-Objekt aus");
+    command.add_option("HAND", o->hands, "je zwei Karten, z. B. AhKd oder AHerz,KPik");
+    return [o] { return runEquity(*o); };
+}
+
+const RegisterCommand registration("equity", "Gewinn- und Splitchancen bekannter Hände", declare);
 
 } // namespace
 } // namespace tallyhand::cli

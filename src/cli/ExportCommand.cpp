@@ -5,27 +5,26 @@
 #include "store/StoreExport.h"
 
 #include <iostream>
+#include <memory>
 
 namespace tallyhand::cli {
 namespace {
 
-int exportFiles(const Args& given)
+struct ExportOptions {
+    std::string home;
+    std::string out;
+};
+
+int exportFiles(const ExportOptions& o)
 {
-    Args args = given;
-    const std::string home = takeOption(args, "--home");
-    const std::string out = takeOption(args, "--out");
-    if (!args.empty() || home.empty() || out.empty()) {
-        std::cerr << "Aufruf: tallyhand-cli export --home ORDNER --out ORDNER\n";
-        return 2;
-    }
-    const HomeFolders folders{home};
+    const HomeFolders folders{o.home};
     OpenedStore opened = openHomeStore(folders, false);
     if (!opened.store) {
         std::cerr << "Keine lesbare Datenbank in " + pathText(folders.data()) + ": " + opened.error << '\n';
         return 1;
     }
     try {
-        exportDatabaseFiles(*opened.store, out);
+        exportDatabaseFiles(*opened.store, o.out);
     } catch (const DatabaseError& e) {
         std::cerr << e.what() << '\n';
         return 1;
@@ -33,7 +32,17 @@ int exportFiles(const Args& given)
     return 0;
 }
 
-const RegisterCommand registration("export", "export --home ORDNER --out ORDNER", exportFiles);
+CommandRun declare(CLI::App& command)
+{
+    auto o = std::make_shared<ExportOptions>();
+    command.add_option("--home", o->home, "Programmordner mit der Datenbank in data")->type_name("ORDNER")->required();
+    command.add_option("--out", o->out, "Ordner für die fünf Datenbankdateien")->type_name("ORDNER")->required();
+    return [o] { return exportFiles(*o); };
+}
+
+const RegisterCommand registration("export",
+                                   "schreibt Hole_Cards.kar, Board_Cards.kar, Summeries.kar, games.kar und loaded.kar",
+                                   declare);
 
 } // namespace
 } // namespace tallyhand::cli

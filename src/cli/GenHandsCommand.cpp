@@ -5,27 +5,26 @@
 
 #include <filesystem>
 #include <iostream>
+#include <limits>
+#include <memory>
 
 namespace tallyhand::cli {
 namespace {
 
-int genHands(const Args& input)
+struct GenHandsOptions {
+    std::int64_t games = 1000;
+    std::int64_t seed = 1;
+    std::string hero = "Hero";
+    std::string out;
+};
+
+int genHands(const GenHandsOptions& o)
 {
-    Args args = input;
-    const std::string games = takeOption(args, "--games");
-    const std::string seed = takeOption(args, "--seed");
-    const std::string hero = takeOption(args, "--hero");
-    const std::string out = takeOption(args, "--out");
-    const auto gameCount = parseInt64(games.empty() ? "1000" : games);
-    const auto seedValue = parseInt64(seed.empty() ? "1" : seed);
-    if (!args.empty() || out.empty() || !gameCount || *gameCount < 0 || !seedValue) {
-        std::cerr << "Aufruf: tallyhand-cli gen-hands --games N --seed S --hero NAME --out ORDNER\n";
-        return 2;
-    }
+    const std::string& out = o.out;
     GeneratorOptions options;
-    options.games = static_cast<std::size_t>(*gameCount);
-    options.seed = static_cast<std::uint64_t>(*seedValue);
-    options.hero = hero.empty() ? "Hero" : hero;
+    options.games = static_cast<std::size_t>(o.games);
+    options.seed = static_cast<std::uint64_t>(o.seed);
+    options.hero = o.hero.empty() ? "Hero" : o.hero;
     std::error_code ec;
     std::filesystem::create_directories(out, ec);
     std::size_t files = 0;
@@ -48,7 +47,21 @@ int genHands(const Args& input)
     return 0;
 }
 
-const RegisterCommand registration("gen-hands", "gen-hands --games N --seed S --hero NAME --out ORDNER", genHands);
+CommandRun declare(CLI::App& command)
+{
+    auto o = std::make_shared<GenHandsOptions>();
+    command.add_option("--games", o->games, "so viele Spiele (1000)")
+        ->type_name("N")
+        ->check(wholeNumber(0, std::numeric_limits<std::int64_t>::max()));
+    command.add_option("--seed", o->seed, "Startwert (1); derselbe gibt dieselben Dateien")
+        ->type_name("S")
+        ->check(wholeNumber(std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()));
+    command.add_option("--hero", o->hero, "Name des eigenen Spielers (Hero)")->type_name("NAME");
+    command.add_option("--out", o->out, "Zielordner, wird angelegt")->type_name("ORDNER")->required();
+    return [o] { return genHands(*o); };
+}
+
+const RegisterCommand registration("gen-hands", "schreibt erzeugte PokerStars-Hand-Histories", declare);
 
 } // namespace
 } // namespace tallyhand::cli

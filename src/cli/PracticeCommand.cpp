@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <limits>
+#include <memory>
 #include <sstream>
 
 namespace tallyhand::cli {
@@ -74,38 +76,29 @@ std::string handJson(const PracticeTable& t, const PracticeSession& session, con
     return out.str();
 }
 
-int table(const Args& given)
-{
-    Args args = given;
-    const bool json = takeFlag(args, "--json");
-    const bool headsUp = takeFlag(args, "--heads-up");
-    const std::string home = takeOption(args, "--home");
-    const std::string seedText = takeOption(args, "--seed");
-    const std::string handsText = takeOption(args, "--hands");
-    const std::string playerText = takeOption(args, "--player");
-    const Action player = playerText == "fold" ? Action::Fold : playerText == "raise" ? Action::Raise : Action::Call;
+struct TableOptions {
+    std::string home;
     std::uint64_t seed = 0;
-    int hands = 0;
-    try {
-        seed = std::stoull(seedText);
-        hands = std::stoi(handsText);
-    } catch (const std::exception&) {
-        hands = 0;
-    }
-    if (!args.empty() || home.empty() || hands < 1 ||
-        (!playerText.empty() && playerText != "fold" && playerText != "call" && playerText != "raise")) {
-        std::cerr << "Aufruf: tallyhand-cli table --home ORDNER --seed N --hands K [--heads-up] "
-                     "[--player fold|call|raise] [--json]\n";
-        return 2;
-    }
+    std::int64_t hands = 0;
+    bool headsUp = false;
+    std::string player = "call";
+    bool json = false;
+};
+
+int table(const TableOptions& o)
+{
+    const std::string& home = o.home;
+    const bool json = o.json;
+    const Action player = o.player == "fold" ? Action::Fold : o.player == "raise" ? Action::Raise : Action::Call;
+    const std::int64_t hands = o.hands;
     const auto configured = configuredUser(home);
     if (!configured)
         return 1;
     const std::string& user = *configured;
 
     const PatternLists patterns = buildPatternLists();
-    PracticeTable t(patterns, seed);
-    t.start(5, 10, headsUp);
+    PracticeTable t(patterns, o.seed);
+    t.start(5, 10, o.headsUp);
     // A session of its own, even when another began in the same second.
     auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
                        std::chrono::system_clock::now().time_since_epoch()).count();
@@ -124,7 +117,7 @@ int table(const Args& given)
             played.push_back(handJson(t, session, before));
             if (!json)
                 std::cout << "Hand " << t.handNumber() << ":\n" << practiceHandText(session, t);
-            if (t.wait() == TableWait::GameOver || static_cast<int>(played.size()) == hands)
+            if (t.wait() == TableWait::GameOver || static_cast<std::int64_t>(played.size()) == hands)
                 break;
             t.step();
             before = t.handStartStacks();
@@ -149,10 +142,29 @@ int table(const Args& given)
     return 0;
 }
 
-const RegisterCommand registration("table",
-                                   "table --home ORDNER --seed N --hands K [--heads-up] [--player fold|call|raise] "
-                                   "[--json]",
-                                   table);
+CommandRun declare(CLI::App& command)
+{
+    auto o = std::make_shared<TableOptions>();
+    command.add_option("--home", o->home, "Programmordner mit Tallyhand.ini; die Hände kommen nach ORDNER/Hands")
+        ->type_name("ORDNER")
+        ->required();
+    command.add_option("--seed", o->seed, "Startwert; derselbe spielt dasselbe Spiel")
+        ->type_name("N")
+        ->required()
+        ->check(unsignedNumber());
+    command.add_option("--hands", o->hands, "so viele Hände, oder bis ein Platz übrig ist")
+        ->type_name("K")
+        ->required()
+        ->check(wholeNumber(1, std::numeric_limits<std::int32_t>::max()));
+    command.add_flag("--heads-up", o->headsUp, "nur ein Gegner");
+    command.add_option("--player", o->player, "was der eigene Platz immer tut (call)")
+        ->type_name("fold|call|raise")
+        ->check(oneOf({"fold", "call", "raise"}));
+    command.add_flag("--json", o->json, "gibt jede Hand als JSON aus");
+    return [o] { return table(*o); };
+}
+
+const RegisterCommand registration("table", "spielt Hände am Übungstisch", declare);
 
 } // namespace
 } // namespace tallyhand::cli

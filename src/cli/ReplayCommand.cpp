@@ -9,6 +9,8 @@
 #include "store/StoreViews.h"
 
 #include <iostream>
+#include <limits>
+#include <memory>
 
 namespace tallyhand::cli {
 namespace {
@@ -28,20 +30,20 @@ bool knownGame(const GameIndex& index, std::int64_t game)
     return index.holeCards(game) || index.summary(game) || index.gameRecord(game);
 }
 
-int replay(const Args& given)
+struct ReplayOptions {
+    std::string home;
+    std::int64_t game = 0;
+    std::optional<std::int64_t> tournament;
+    bool json = false;
+};
+
+int replay(const ReplayOptions& o)
 {
-    Args args = given;
-    const bool json = takeFlag(args, "--json");
-    const std::string home = takeOption(args, "--home");
-    const std::string gameText = takeOption(args, "--game");
-    const std::string tourText = takeOption(args, "--tournament");
-    const auto game = gameOfRow(gameText);
-    const auto tour = tourText.empty() ? std::nullopt : gameOfRow(tourText);
-    if (!args.empty() || home.empty() || !game || (!tourText.empty() && !tour)) {
-        std::cerr << "Aufruf: tallyhand-cli replay --home ORDNER --game G [--tournament T] [--json]\n";
-        return 2;
-    }
-    const auto loaded = loadHome(home);
+    const std::optional<std::int64_t> game = o.game;
+    const auto& tour = o.tournament;
+    const std::string gameText = std::to_string(o.game);
+    const std::string tourText = tour ? std::to_string(*tour) : std::string();
+    const auto loaded = loadHome(o.home);
     if (!loaded)
         return 1;
 
@@ -85,11 +87,25 @@ int replay(const Args& given)
     r.rows("RichEdit3", result->play.showdown);
     r.rows("lb_hc", result->showdown);
     r.rows("status", status);
-    r.print(json);
+    r.print(o.json);
     return 0;
 }
 
-const RegisterCommand registration("replay", "replay --home ORDNER --game G [--tournament T] [--json]", replay);
+CommandRun declare(CLI::App& command)
+{
+    constexpr auto min = std::numeric_limits<std::int64_t>::min();
+    constexpr auto max = std::numeric_limits<std::int64_t>::max();
+    auto o = std::make_shared<ReplayOptions>();
+    command.add_option("--home", o->home, "Programmordner mit Tallyhand.ini und data")->type_name("ORDNER")->required();
+    command.add_option("--game", o->game, "Spielnummer")->type_name("G")->required()->check(wholeNumber(min, max));
+    command.add_option("--tournament", o->tournament, "Turnier des Spiels, wie in lb4 gewählt")
+        ->type_name("T")
+        ->check(wholeNumber(min, max));
+    command.add_flag("--json", o->json, "gibt ein JSON-Objekt aus");
+    return [o] { return replay(*o); };
+}
+
+const RegisterCommand registration("replay", "was das Nachspielen eines Spiels zeigt", declare);
 
 } // namespace
 } // namespace tallyhand::cli

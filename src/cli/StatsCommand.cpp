@@ -8,6 +8,7 @@
 #include "store/StoreViews.h"
 
 #include <iostream>
+#include <memory>
 
 namespace tallyhand::cli {
 namespace {
@@ -24,22 +25,21 @@ void addWinLoss(Report& r, const WinLossStats& s, const std::array<const char*, 
     r.series(charts[2], s.allInPie);
 }
 
-int stats(const Args& given)
+struct StatsOptions {
+    std::string home;
+    std::string tournament; // a number or an lb_tour row
+    bool json = false;
+};
+
+int stats(const StatsOptions& o)
 {
-    Args args = given;
-    const bool json = takeFlag(args, "--json");
-    const std::string home = takeOption(args, "--home");
-    const std::string tourText = takeOption(args, "--tournament");
-    const auto tour = tournamentOfRow(tourText);
-    if (!args.empty() || home.empty() || !tour) {
-        std::cerr << "Aufruf: tallyhand-cli stats --home ORDNER --tournament N [--json]\n";
-        return 2;
-    }
-    const auto loaded = loadHome(home);
+    const std::string& tourText = o.tournament;
+    const auto loaded = loadHome(o.home);
     if (!loaded)
         return 1;
-    const TournamentSlice slice = tournamentSlice(*loaded->store, *tour);
-    const std::vector<std::string> games = gamesOfTournament(slice.index, *tour);
+    const auto tour = *tournamentOfRow(tourText);
+    const TournamentSlice slice = tournamentSlice(*loaded->store, tour);
+    const std::vector<std::string> games = gamesOfTournament(slice.index, tour);
     if (games.empty()) {
         std::cerr << "Unbekanntes Turnier: " << tourText << '\n';
         return 1;
@@ -99,11 +99,28 @@ int stats(const Args& given)
 
     r.rows("status", selection_text::all(chips.leftOut));
 
-    r.print(json);
+    r.print(o.json);
     return 0;
 }
 
-const RegisterCommand registration("stats", "stats --home ORDNER --tournament N [--json]", stats);
+CommandRun declare(CLI::App& command)
+{
+    auto o = std::make_shared<StatsOptions>();
+    command.add_option("--home", o->home, "Programmordner mit Tallyhand.ini und data")->type_name("ORDNER")->required();
+    command
+        .add_option("--tournament", o->tournament, "Turniernummer oder eine Zeile von lb_tour; 0 für die Cash Games")
+        ->type_name("N")
+        ->required()
+        ->check(CLI::Validator(
+            [](std::string& text) -> std::string {
+                return tournamentOfRow(text) ? std::string() : "keine Turniernummer: " + text;
+            },
+            ""));
+    command.add_flag("--json", o->json, "gibt ein JSON-Objekt aus");
+    return [o] { return stats(*o); };
+}
+
+const RegisterCommand registration("stats", "alles, was die Wahl eines Turniers zeigt", declare);
 
 } // namespace
 } // namespace tallyhand::cli

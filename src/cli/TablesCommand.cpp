@@ -3,18 +3,13 @@
 #include "cards/RankTableFiles.h"
 
 #include <iostream>
+#include <memory>
 
 namespace tallyhand::cli {
 namespace {
 
-int runTables(const Args& words)
+int runTables(const std::string& home)
 {
-    Args args = words;
-    const std::string home = takeOption(args, "--home");
-    if (home.empty() || !args.empty()) {
-        std::cerr << "Aufruf: tallyhand-cli tables --home ORDNER\n";
-        return 2;
-    }
     const std::filesystem::path data = std::filesystem::path(home) / "data";
     int writeFailures = 0;
     loadOrGenerateRankTables(
@@ -25,8 +20,14 @@ int runTables(const Args& words)
     return 0;
 }
 
-const RegisterCommand registration("tables", "tables --home ORDNER   legt die neun Kombinationsdateien in ORDNER/data an",
-                                   runTables);
+CommandRun declare(CLI::App& command)
+{
+    auto home = std::make_shared<std::string>();
+    command.add_option("--home", *home, "Programmordner")->type_name("ORDNER")->required();
+    return [home] { return runTables(*home); };
+}
+
+const RegisterCommand registration("tables", "legt die neun Kombinationsdateien in ORDNER/data an", declare);
 
 } // namespace
 } // namespace tallyhand::cli
