@@ -1,8 +1,8 @@
 #include "cli/DatabaseHome.h"
 
-#include "history/HoleCardBundles.h"
 #include "history/UserConfig.h"
 #include "store/HomeStore.h"
+#include "store/NewGames.h"
 
 #include <filesystem>
 #include <iostream>
@@ -50,9 +50,7 @@ std::unique_ptr<LoadedHome> loadHome(const std::string& dir)
     if (!loaded)
         return nullptr;
     try {
-        const ReadTransaction snapshot(loaded->store->db());
-        loaded->db.hole_bundles = bundleHoleCards(loaded->store->loadHoleCards());
-        loaded->db.tournaments = loaded->store->tournamentIndex();
+        loaded->db = readBrowserLists(*loaded->store);
     } catch (const DatabaseError& e) {
         std::cerr << "Keine lesbare Datenbank in " + pathText(HomeFolders{std::filesystem::path(dir)}.data()) + ": "
                   << e.what() << '\n';

@@ -35,12 +35,14 @@ int exportFiles(const ExportOptions& o)
 CommandRun declare(CLI::App& command)
 {
     auto o = std::make_shared<ExportOptions>();
-    command.add_option("--home", o->home, "Programmordner mit data")->type_name("ORDNER")->required();
+    command.add_option("--home", o->home, "Programmordner mit der Datenbank in data")->type_name("ORDNER")->required();
     command.add_option("--out", o->out, "Ordner für die fünf Datenbankdateien")->type_name("ORDNER")->required();
     return [o] { return exportFiles(*o); };
 }
 
-const RegisterCommand registration("export", "schreibt die Datenbank als die fünf Textdateien", declare);
+const RegisterCommand registration("export",
+                                   "schreibt Hole_Cards.kar, Board_Cards.kar, Summeries.kar, games.kar und loaded.kar",
+                                   declare);
 
 } // namespace
 } // namespace tallyhand::cli

@@ -37,7 +37,7 @@ int stats(const StatsOptions& o)
     const auto loaded = loadHome(o.home);
     if (!loaded)
         return 1;
-    const std::int64_t tour = *tournamentOfRow(tourText);
+    const auto tour = *tournamentOfRow(tourText);
     const TournamentSlice slice = tournamentSlice(*loaded->store, tour);
     const std::vector<std::string> games = gamesOfTournament(slice.index, tour);
     if (games.empty()) {

@@ -1,11 +1,11 @@
 #include "store/DatabaseStartup.h"
 
-#include "history/HoleCardBundles.h"
 #include "history/TextDecoding.h"
 #include "history/UserConfig.h"
 #include "store/HomeStore.h"
 #include "store/ImportLock.h"
 #include "store/StoredResults.h"
+#include "store/NewGames.h"
 
 #include <chrono>
 #include <thread>
@@ -15,6 +15,11 @@ namespace tallyhand {
 std::string startup_text::newFilesFound(std::size_t count)
 {
     return "Es wurden " + std::to_string(count) + " neue Files gefunden. Diese werden nun importiert";
+}
+
+std::string startup_text::liveImported(std::size_t games)
+{
+    return games == 1 ? "1 neues Spiel importiert" : std::to_string(games) + " neue Spiele importiert";
 }
 
 namespace {
@@ -37,13 +42,7 @@ DatabaseStartup::~DatabaseStartup() = default;
 
 std::vector<HandFolder> DatabaseStartup::handFolders() const
 {
-    std::string ini;
-    try {
-        ini = readWholeFile(m_folders.home / kIniFile);
-    } catch (const DatabaseError&) {
-        // No configuration: the home's own folder.
-    }
-    return handFoldersOf(m_folders.home, ini);
+    return configuredHandFolders(m_folders.home);
 }
 
 GameStore& DatabaseStartup::store()
@@ -115,13 +114,7 @@ void DatabaseStartup::loadDatabase()
             throw DatabaseError(opened.error);
         m_store = std::move(opened.store);
     }
-    GameDatabase db;
-    {
-        const ReadTransaction snapshot(m_store->db());
-        db.storeFile = m_store->file();
-        db.hole_bundles = bundleHoleCards(m_store->loadHoleCards());
-        db.tournaments = m_store->tournamentIndex();
-    }
+    GameDatabase db = readBrowserLists(*m_store);
     // The games are read per view; the steps keep their messages.
     m_view.showStatus(startup_text::kLoadBoards);
     m_view.showStatus(startup_text::kLoadSummaries);
@@ -287,17 +280,12 @@ bool DatabaseStartup::searchAndImport()
 
 bool DatabaseStartup::importNew(ImportResult& result, const std::atomic<bool>* stop)
 {
-    ImportLock lock(m_folders.data());
-    if (!lock.tryLock())
+    NewGames round = importNewGames(store(), m_folders, m_userName, stop);
+    if (round.busy)
         return false;
-    StoreImport job(store(), handFolders(), m_userName);
-    result = job.run({}, stop);
-    if (result.added > 0 || !result.files.empty()) {
-        const ReadTransaction snapshot(m_store->db());
-        m_db.storeFile = m_store->file();
-        m_db.hole_bundles = bundleHoleCards(m_store->loadHoleCards());
-        m_db.tournaments = m_store->tournamentIndex();
-    }
+    result = std::move(round.result);
+    if (!round.lists.storeFile.empty())
+        m_db = std::move(round.lists);
     return true;
 }
 

@@ -148,6 +148,8 @@ inline constexpr const char* kRebuildOffer = "Soll die Datenbank aus den Hand-Hi
 inline constexpr const char* kImportFailed = "Die neuen Files konnten nicht importiert werden.";
 inline constexpr const char* kOk = "Ok";
 std::string newFilesFound(std::size_t count);
+// What a live import says after games came in.
+std::string liveImported(std::size_t games);
 } // namespace startup_text
 
 } // namespace tallyhand

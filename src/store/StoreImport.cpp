@@ -67,6 +67,17 @@ std::vector<HandFolder> handFoldersOf(const std::filesystem::path& home, std::st
     return folders;
 }
 
+std::vector<HandFolder> configuredHandFolders(const std::filesystem::path& home)
+{
+    std::string ini;
+    try {
+        ini = readWholeFile(home / kIniFile);
+    } catch (const DatabaseError&) {
+        // No configuration: the home's own folder.
+    }
+    return handFoldersOf(home, ini);
+}
+
 StoreImport::StoreImport(GameStore& store, std::vector<HandFolder> folders, std::string userName)
     : m_store(store), m_folders(std::move(folders)), m_userName(std::move(userName))
 {

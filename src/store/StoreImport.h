@@ -81,5 +81,7 @@ private:
 // The hand-history folders of a home: those of the configuration text, or
 // the home's "Hands" when it names none; relative ones under the home.
 std::vector<HandFolder> handFoldersOf(const std::filesystem::path& home, std::string_view iniText);
+// The same from the home's "Tallyhand.ini" (none: the home's "Hands").
+std::vector<HandFolder> configuredHandFolders(const std::filesystem::path& home);
 
 } // namespace tallyhand

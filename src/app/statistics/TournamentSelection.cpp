@@ -94,6 +94,20 @@ void TournamentSelection::lb_tourDblClick()
         status(QString::fromStdString(selection_text::chipsLeftOut(m_chipsLeftOut)));
 }
 
+void TournamentSelection::refreshChosen()
+{
+    const auto& chosen = m_data->chosenTournament().tournaments;
+    if (chosen.empty() || !idle())
+        return;
+    QListWidget* tours = m_page->browser()->lbTour();
+    for (int i = 0; i < tours->count(); ++i)
+        if (tournamentOfRow(tours->item(i)->text().toStdString()) == chosen.front().tour_no) {
+            tours->setCurrentRow(i);
+            lb_tourClick();
+            return;
+        }
+}
+
 void TournamentSelection::Button86Click()
 {
     SklanskyChartPanel* panel = m_page->sklanskyChart();

@@ -9,6 +9,7 @@
 #include "app/database/GameBrowserPanel.h"
 #include "app/database/GameData.h"
 #include "app/database/GameReplay.h"
+#include "app/database/LiveImport.h"
 #include "app/statistics/TournamentSelection.h"
 #include "app/widgets/PageTabs.h"
 #include "app/database/RebuildPage.h"
@@ -107,6 +108,13 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
         m_replay->replayGame(game);
     });
     connect(m_rebuild, &RebuildPage::rebuildClicked, m_startup, &StartupSequence::rebuild);
+    m_liveImport = new LiveImport(QFile::encodeName(m_homeDir).toStdString(), m_gameData, &m_statisticsBusy, this);
+    connect(m_liveImport, &LiveImport::status, this, &Tfrm_tallyhand::showStatus);
+    connect(m_liveImport, &LiveImport::imported, m_selection, &TournamentSelection::refreshChosen);
+    connect(m_startup, &StartupSequence::finished, m_liveImport, [this] {
+        if (!m_startup->startupPending())
+            m_liveImport->start(m_startup->userName());
+    });
 
     connect(m_calculator, &CalculatorPanel::statusMessage, this, &Tfrm_tallyhand::showStatus);
     wirePracticeTable();
@@ -150,6 +158,7 @@ void Tfrm_tallyhand::wirePracticeTable()
             m_calculator->hole2Exit();
     });
 
+    menuBar()->addMenu(QStringLiteral("&Datei"))->addAction(m_liveImport->action());
     // The start-up hides the practice table; the menu brings it back.
     QMenu* view = menuBar()->addMenu(QStringLiteral("&Ansicht"));
     QAction* show = view->addAction(QStringLiteral("Übungstisch"));

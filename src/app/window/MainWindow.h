@@ -16,6 +16,7 @@ class CardsPage;
 class DeveloperPage;
 class GameData;
 class GameReplay;
+class LiveImport;
 class TournamentSelection;
 class RebuildPage;
 class ResultsPage;
@@ -56,6 +57,7 @@ public:
     GameData* gameData() const { return m_gameData; }
     TournamentSelection* tournamentSelection() const { return m_selection; }
     GameReplay* gameReplay() const { return m_replay; }
+    LiveImport* liveImport() const { return m_liveImport; }
 
     QString statusText() const;
 
@@ -83,6 +85,7 @@ private:
     BusyLock m_statisticsBusy;
     TournamentSelection* m_selection = nullptr;
     GameReplay* m_replay = nullptr;
+    LiveImport* m_liveImport = nullptr;
     CalculatorPanel* m_calculator = nullptr;
     QTabWidget* m_pages = nullptr;
     DeveloperPage* m_developer = nullptr;
