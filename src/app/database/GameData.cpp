@@ -6,7 +6,7 @@ namespace tallyhand::app {
 
 void GameData::replace(GameDatabase db)
 {
-    emit aboutToReplace();
+    emit aboutToChange();
     m_db = std::move(db);
     m_index = GameIndex(m_db.tables);
     m_loaded = true;

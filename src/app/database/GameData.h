@@ -14,6 +14,7 @@ class GameData : public QObject {
     Q_OBJECT
 public:
     explicit GameData(QObject* parent = nullptr) : QObject(parent) {}
+    ~GameData() override { emit aboutToChange(); }
 
     const GameDatabase& database() const { return m_db; }
     const GameTables& tables() const { return m_db.tables; }
@@ -29,8 +30,8 @@ public:
     void rebundle();
 
 signals:
-    // Before the tables change: readers on other threads finish now.
-    void aboutToReplace();
+    // Before the tables change or go away: readers on other threads finish now.
+    void aboutToChange();
     void replaced();
 
 private:
