@@ -2,10 +2,10 @@
 #include "cli/Command.h"
 #include "cli/DatabaseHome.h"
 #include "cli/ResultsJson.h"
-#include "history/ConfiguredFolders.h"
 #include "history/HandHistoryText.h"
 #include "stats/HomeResults.h"
 #include "stats/ResultsReport.h"
+#include "store/StoreImport.h"
 #include "store/StoredResults.h"
 
 #include <cstdio>
@@ -174,7 +174,7 @@ int results(const ResultsOptions& o)
         return 1;
     }
     const ResultsReport report = buildResultsReport(
-        results.games, filter, findTournamentSummaries(configuredHandFolders(home), loaded->userName));
+        results.games, filter, findTournamentSummaries(configuredHandPaths(home), loaded->userName));
     std::vector<GameResult> shown;
     if (withGames)
         for (const GameResult& g : results.games)

@@ -78,6 +78,14 @@ std::vector<HandFolder> configuredHandFolders(const std::filesystem::path& home)
     return handFoldersOf(home, ini);
 }
 
+std::vector<std::filesystem::path> configuredHandPaths(const std::filesystem::path& home)
+{
+    std::vector<std::filesystem::path> paths;
+    for (HandFolder& folder : configuredHandFolders(home))
+        paths.push_back(std::move(folder.path));
+    return paths;
+}
+
 StoreImport::StoreImport(GameStore& store, std::vector<HandFolder> folders, std::string userName)
     : m_store(store), m_folders(std::move(folders)), m_userName(std::move(userName))
 {

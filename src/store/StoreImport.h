@@ -83,5 +83,7 @@ private:
 std::vector<HandFolder> handFoldersOf(const std::filesystem::path& home, std::string_view iniText);
 // The same from the home's "Tallyhand.ini" (none: the home's "Hands").
 std::vector<HandFolder> configuredHandFolders(const std::filesystem::path& home);
+// Where those folders are now.
+std::vector<std::filesystem::path> configuredHandPaths(const std::filesystem::path& home);
 
 } // namespace tallyhand

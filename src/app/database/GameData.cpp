@@ -7,7 +7,10 @@ namespace tallyhand::app {
 
 GameData::GameData(QObject* parent) : QObject(parent) {}
 
-GameData::~GameData() = default;
+GameData::~GameData()
+{
+    emit aboutToChange();
+}
 
 GameStore* GameData::store()
 {
@@ -42,7 +45,7 @@ void GameData::rebundle()
 
 void GameData::replace(GameDatabase db)
 {
-    emit aboutToReplace();
+    emit aboutToChange();
     if (db.storeFile != m_db.storeFile)
         m_store.reset();
     m_db = std::move(db);

@@ -38,8 +38,8 @@ public:
     void replace(GameDatabase db);
 
 signals:
-    // Before the tables change: readers on other threads finish now.
-    void aboutToReplace();
+    // Before the tables change or go away: readers on other threads finish now.
+    void aboutToChange();
     void replaced();
 
 private:

@@ -167,7 +167,7 @@ void ResultsPage::setGameData(GameData* gameData, UserFn user, FoldersFn folders
     m_data = gameData;
     m_user = std::move(user);
     m_folders = std::move(folders);
-    connect(gameData, &GameData::aboutToReplace, this, &ResultsPage::stopLoad);
+    connect(gameData, &GameData::aboutToChange, this, &ResultsPage::stopLoad);
     connect(gameData, &GameData::replaced, this, &ResultsPage::startLoad);
     if (gameData->loaded())
         startLoad();

@@ -14,7 +14,6 @@
 #include "app/widgets/PageTabs.h"
 #include "app/database/RebuildPage.h"
 #include "app/results/ResultsPage.h"
-#include "history/ConfiguredFolders.h"
 #include "app/simulation/ShowdownPanel.h"
 #include "app/simulation/SimulatePage.h"
 #include "app/window/StartupSequence.h"
@@ -22,6 +21,7 @@
 #include "app/calculator/TableController.h"
 #include "app/table/TablePanelPage.h"
 #include "app/calculator/TableStore.h"
+#include "store/StoreImport.h"
 
 #include "app/calculator/CardEdit.h"
 #include "app/statistics/ChipChartPanel.h"
@@ -101,7 +101,7 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
     m_startup = new StartupSequence(this, m_gameData);
     m_results->setGameData(
         m_gameData, [this] { return m_statistics->chipChart()->player()->text().toStdString(); },
-        [this] { return configuredHandFolders(std::filesystem::path(QFile::encodeName(m_homeDir).toStdString())); });
+        [this] { return configuredHandPaths(std::filesystem::path(QFile::encodeName(m_homeDir).toStdString())); });
     // A game of the results graph is replayed where replays are shown.
     connect(m_results, &ResultsPage::gameChosen, this, [this](qint64 game) {
         m_pages->setCurrentWidget(m_statistics);
