@@ -26,7 +26,7 @@ std::optional<std::string> configuredUser(const std::string& dir)
     return user;
 }
 
-std::unique_ptr<LoadedHome> loadHome(const std::string& dir)
+std::unique_ptr<LoadedHome> loadHome(const std::string& dir, bool withLists)
 {
     const std::filesystem::path home(dir);
     auto user = configuredUser(dir);
@@ -41,7 +41,8 @@ std::unique_ptr<LoadedHome> loadHome(const std::string& dir)
         return nullptr;
     }
     try {
-        loaded->db = readBrowserLists(*opened.store);
+        if (withLists)
+            loaded->db = readBrowserLists(*opened.store);
     } catch (const DatabaseError& e) {
         std::cerr << "Keine lesbare Datenbank in " + pathText(folders.data()) + ": " + e.what() << '\n';
         return nullptr;
