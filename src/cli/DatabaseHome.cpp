@@ -26,36 +26,28 @@ std::optional<std::string> configuredUser(const std::string& dir)
     return user;
 }
 
-std::unique_ptr<LoadedHome> openHome(const std::string& dir)
+std::unique_ptr<LoadedHome> loadHome(const std::string& dir, bool withLists)
 {
+    const std::filesystem::path home(dir);
     auto user = configuredUser(dir);
     if (!user)
         return nullptr;
-    const HomeFolders folders{std::filesystem::path(dir)};
+    auto loaded = std::make_unique<LoadedHome>();
+    loaded->userName = std::move(*user);
+    const HomeFolders folders{home};
     OpenedStore opened = openHomeStore(folders, false);
     if (!opened.store) {
         std::cerr << "Keine lesbare Datenbank in " + pathText(folders.data()) + ": " + opened.error << '\n';
         return nullptr;
     }
-    auto loaded = std::make_unique<LoadedHome>();
-    loaded->userName = std::move(*user);
-    loaded->db.storeFile = opened.store->file();
-    loaded->store = std::move(opened.store);
-    return loaded;
-}
-
-std::unique_ptr<LoadedHome> loadHome(const std::string& dir)
-{
-    auto loaded = openHome(dir);
-    if (!loaded)
-        return nullptr;
     try {
-        loaded->db = readBrowserLists(*loaded->store);
+        if (withLists)
+            loaded->db = readBrowserLists(*opened.store);
     } catch (const DatabaseError& e) {
-        std::cerr << "Keine lesbare Datenbank in " + pathText(HomeFolders{std::filesystem::path(dir)}.data()) + ": "
-                  << e.what() << '\n';
+        std::cerr << "Keine lesbare Datenbank in " + pathText(folders.data()) + ": " + e.what() << '\n';
         return nullptr;
     }
+    loaded->store = std::move(opened.store);
     return loaded;
 }
 

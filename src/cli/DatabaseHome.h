@@ -24,8 +24,7 @@ std::optional<std::string> configuredUser(const std::string& dir);
 // Reads the user name from "Tallyhand.ini" and opens the database of
 // DIR/data (a data folder of text files is taken over first);
 // nullptr, with the reason on standard error, when either is missing or unreadable.
-std::unique_ptr<LoadedHome> loadHome(const std::string& dir);
-// The same without the browser lists, for commands that read the store alone.
-std::unique_ptr<LoadedHome> openHome(const std::string& dir);
+// `withLists` reads the browser lists too (db); without it only the store is opened.
+std::unique_ptr<LoadedHome> loadHome(const std::string& dir, bool withLists = true);
 
 } // namespace tallyhand::cli

@@ -43,7 +43,7 @@ int replay(const ReplayOptions& o)
     const auto& tour = o.tournament;
     const std::string gameText = std::to_string(o.game);
     const std::string tourText = tour ? std::to_string(*tour) : std::string();
-    const auto loaded = loadHome(o.home);
+    const auto loaded = loadHome(o.home, false);
     if (!loaded)
         return 1;
 

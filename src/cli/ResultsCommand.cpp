@@ -161,7 +161,7 @@ int results(const ResultsOptions& o)
         std::cerr << "Aufruf: tallyhand-cli " << kUsage << '\n';
         return 2;
     }
-    const auto loaded = openHome(home);
+    const auto loaded = loadHome(home, false);
     if (!loaded)
         return 1;
     HomeResults results;

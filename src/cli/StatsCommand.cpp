@@ -34,7 +34,7 @@ struct StatsOptions {
 int stats(const StatsOptions& o)
 {
     const std::string& tourText = o.tournament;
-    const auto loaded = loadHome(o.home);
+    const auto loaded = loadHome(o.home, false);
     if (!loaded)
         return 1;
     const auto tour = *tournamentOfRow(tourText);

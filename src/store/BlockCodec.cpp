@@ -11,7 +11,7 @@ namespace {
 
 // Fast enough for a first import of millions of games; hand histories
 // shrink to about a quarter at this level.
-constexpr int kLevel = 3;
+constexpr int kLevel = 1;
 
 } // namespace
 

@@ -179,7 +179,7 @@ GameTables GameStore::loadGames(const std::vector<std::int64_t>& gameNos)
     GameSet wanted(m_db, gameNos);
     {
         Statement rows(m_db, "SELECT h.id, h.card1, h.card2, h.suited, h.count, r.game_no, r.tour_no, r.table_name,"
-                             " r.header FROM hole_refs r JOIN temp.wanted w ON w.game_no = r.game_no"
+                             " r.header FROM temp.wanted w CROSS JOIN hole_refs r ON r.game_no = w.game_no"
                              " JOIN hole_cards h ON h.id = r.entry ORDER BY h.id, r.id");
         std::int64_t current = -1;
         while (rows.step()) {
@@ -191,16 +191,16 @@ GameTables GameStore::loadGames(const std::vector<std::int64_t>& gameNos)
         }
     }
     {
-        Statement rows(m_db, "SELECT b.game_no, b.tour_no, flop1, flop2, flop3, turn, river FROM boards b"
-                             " JOIN temp.wanted w ON w.game_no = b.game_no ORDER BY b.id");
+        Statement rows(m_db, "SELECT b.game_no, b.tour_no, flop1, flop2, flop3, turn, river FROM temp.wanted w"
+                             " CROSS JOIN boards b ON b.game_no = w.game_no ORDER BY b.id");
         while (rows.step())
             tables.boards.push_back(boardRow(rows));
     }
     for (const bool summaries : {true, false}) {
-        Statement rows(m_db, summaries ? "SELECT s.game_no, s.tour_no, line_count, lines FROM summaries s"
-                                         " JOIN temp.wanted w ON w.game_no = s.game_no ORDER BY s.id"
-                                       : "SELECT g.game_no, g.tour_no, line_count, lines FROM game_records g"
-                                         " JOIN temp.wanted w ON w.game_no = g.game_no ORDER BY g.id");
+        Statement rows(m_db, summaries ? "SELECT s.game_no, s.tour_no, line_count, lines FROM temp.wanted w"
+                                         " CROSS JOIN summaries s ON s.game_no = w.game_no ORDER BY s.id"
+                                       : "SELECT g.game_no, g.tour_no, line_count, lines FROM temp.wanted w"
+                                         " CROSS JOIN game_records g ON g.game_no = w.game_no ORDER BY g.id");
         AGame& table = summaries ? tables.summaries : tables.game_records;
         while (rows.step())
             table.push_back(blockRow(rows));
@@ -343,8 +343,25 @@ void GameStore::appendTables(const GameTables& tables)
                 .run();
 }
 
+void GameStore::beginMerge()
+{
+    const auto highest = [&](const char* sql, Highest& h) {
+        Statement query(m_db, sql);
+        h = Highest{};
+        if (query.step() && !query.isNull(0))
+            h.add(query.int64(0));
+    };
+    highest("SELECT MAX(game_no) FROM hole_refs", m_refs);
+    highest("SELECT MAX(game_no) FROM boards", m_boards);
+    highest("SELECT MAX(game_no) FROM summaries", m_summaries);
+    highest("SELECT MAX(game_no) FROM game_records", m_records);
+    m_merging = true;
+}
+
 MergeCount GameStore::mergeFile(const GameTables& fileTables)
 {
+    if (!m_merging)
+        beginMerge();
     MergeCount count;
     // Hole cards: an entry per pair in order of first appearance, a reference
     // per game unless the entry already refers to that game number.
@@ -365,10 +382,13 @@ MergeCount GameStore::mergeFile(const GameTables& fileTables)
         }
         std::int64_t added = 0;
         for (const Tgame& r : e.game_refs) {
-            hasRef.reset().bind(1, r.game_no).bind(2, id);
-            if (hasRef.step())
-                continue;
+            if (!m_refs.above(r.game_no)) {
+                hasRef.reset().bind(1, r.game_no).bind(2, id);
+                if (hasRef.step())
+                    continue;
+            }
             addRef.reset().bind(1, id).bind(2, r.game_no).bind(3, r.tour_no).bind(4, r.table_name).bind(5, r.header).run();
+            m_refs.add(r.game_no);
             ++added;
         }
         if (added > 0)
@@ -382,12 +402,15 @@ MergeCount GameStore::mergeFile(const GameTables& fileTables)
                              " VALUES(?, ?, ?, ?, ?, ?, ?)");
     Statement setBoard(m_db, "UPDATE boards SET flop1 = ?, flop2 = ?, flop3 = ?, turn = ?, river = ? WHERE id = ?");
     for (const TBoard& b : fileTables.boards) {
-        findBoard.reset().bind(1, b.game.game_no);
-        if (!findBoard.step()) {
+        bool held = false;
+        if (!m_boards.above(b.game.game_no))
+            held = findBoard.reset().bind(1, b.game.game_no).step();
+        if (!held) {
             addBoard.reset().bind(1, b.game.game_no).bind(2, b.game.tour_no);
             for (int i = 0; i < 5; ++i)
                 addBoard.bind(3 + i, b.cards[static_cast<std::size_t>(i)]);
             addBoard.run();
+            m_boards.add(b.game.game_no);
             continue;
         }
         std::array<std::string, 5> stored;
@@ -411,11 +434,15 @@ MergeCount GameStore::mergeFile(const GameTables& fileTables)
                                       : "INSERT INTO game_records(game_no, tour_no, line_count, lines) VALUES(?, ?, ?, ?)");
         Statement set(m_db, summaries ? "UPDATE summaries SET line_count = ?, lines = ? WHERE id = ?"
                                       : "UPDATE game_records SET line_count = ?, lines = ? WHERE id = ?");
+        Highest& highest = summaries ? m_summaries : m_records;
         for (const Tgame& g : summaries ? fileTables.summaries : fileTables.game_records) {
-            find.reset().bind(1, g.game_no);
-            if (!find.step()) {
+            bool held = false;
+            if (!highest.above(g.game_no))
+                held = find.reset().bind(1, g.game_no).step();
+            if (!held) {
                 add.reset().bind(1, g.game_no).bind(2, g.tour_no).bind(3, static_cast<std::int64_t>(g.lines.size()));
                 add.bind(4, packLines(g.lines)).run();
+                highest.add(g.game_no);
                 continue;
             }
             const LineList stored = unpackLines(find.bytes(2), static_cast<std::size_t>(find.int64(1)));

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -74,6 +75,10 @@ public:
     // Adds the tables as they are (a data folder taken over), rows appended.
     void appendTables(const GameTables& tables);
     void appendLoadedFile(const std::string& name);
+    // Reads the highest game number of each table, before a run of mergeFile
+    // calls: a game numbered above it needs no look-up (the card room numbers
+    // its games upwards, so a new file's games usually are).
+    void beginMerge();
     // Adds the games of one file's tables that the store does not hold and
     // completes those it holds cut short, exactly as reading the file on top
     // of the whole tables would.
@@ -87,7 +92,21 @@ public:
     std::size_t rowCount(const char* table);
 
 private:
+    // Whether a game number may be held in a table (see beginMerge).
+    struct Highest {
+        std::int64_t value = 0;
+        bool any = false;
+        bool above(std::int64_t game) const { return !any || game > value; }
+        void add(std::int64_t game)
+        {
+            value = any ? std::max(value, game) : game;
+            any = true;
+        }
+    };
+
     SqliteDb m_db;
+    Highest m_refs, m_boards, m_summaries, m_records;
+    bool m_merging = false;
 };
 
 } // namespace tallyhand

@@ -26,7 +26,7 @@ CREATE TABLE hole_refs(
     table_name BLOB NOT NULL, header BLOB NOT NULL);
 CREATE INDEX hole_refs_entry ON hole_refs(entry);
 CREATE INDEX hole_refs_game ON hole_refs(game_no);
-CREATE INDEX hole_refs_tour ON hole_refs(tour_no);
+CREATE INDEX hole_refs_tour ON hole_refs(tour_no, entry);  -- covers the tournament list
 CREATE TABLE boards(
     id INTEGER PRIMARY KEY,
     game_no INTEGER NOT NULL, tour_no INTEGER NOT NULL,

@@ -116,6 +116,11 @@ std::int64_t Statement::int64(int column) const
     return sqlite3_column_int64(m_stmt, column);
 }
 
+bool Statement::isNull(int column) const
+{
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
 std::string_view Statement::bytes(int column) const
 {
     const void* data = sqlite3_column_blob(m_stmt, column);

@@ -65,6 +65,7 @@ public:
     void run();
 
     std::int64_t int64(int column) const;
+    bool isNull(int column) const;
     std::string_view bytes(int column) const;
     std::string text(int column) const { return std::string(bytes(column)); }
 

@@ -7,6 +7,7 @@
 #include "store/StoredResults.h"
 
 #include <fstream>
+#include <future>
 
 namespace tallyhand {
 namespace {
@@ -122,34 +123,51 @@ ImportResult StoreImport::run(const ImportProgressFn& progress, const std::atomi
     try {
         bringResultsUpToDate(m_store, m_userName);
         const std::vector<PendingFile> pending = pendingFiles(&result.folderProblems);
+        // Another process may have imported since this connection last did.
+        m_store.beginMerge();
+        // The next file is read and cut into games on a second thread while
+        // the store takes the current one.
+        const auto readAhead = [&](std::size_t i) {
+            return std::async(std::launch::async, readHandFile, pending[i],
+                              m_store.handFile(pending[i].folder->key, pending[i].name), m_userName);
+        };
+        std::future<FileRead> next;
+        if (!pending.empty())
+            next = readAhead(0);
         for (std::size_t i = 0; i < pending.size(); ++i) {
+            FileRead read = next.get();
+            if (i + 1 < pending.size())
+                next = readAhead(i + 1);
             if (stop && stop->load())
                 break;
             if (progress)
                 progress({"Handfiles werden gelesen", pending[i].name, i + 1, pending.size(), result.games});
-            if (!importFile(pending[i], result))
-                return result;
+            if (!storeFile(read, result))
+                break;
         }
-        result.ok = true;
+        if (next.valid())
+            next.wait();
+        result.ok = result.error.empty();
     } catch (const std::exception& e) {
         result.error = e.what();
     }
     return result;
 }
 
-bool StoreImport::importFile(const PendingFile& pending, ImportResult& result)
+FileRead readHandFile(const PendingFile& pending, std::optional<HandFileRecord> record, const std::string& userName)
 {
-    const std::filesystem::path path = pending.folder->path / pending.name;
-    const auto record = m_store.handFile(pending.folder->key, pending.name);
-    HandFileRecord next;
+    FileRead read;
+    read.path = pending.folder->path / pending.name;
+    read.isNew = !record;
+    HandFileRecord& next = read.record;
     next.folder = pending.folder->key;
     next.name = pending.name;
     // The stamp is taken first: a file that grows while it is read counts as grown next time.
-    next.mtime = mtimeOf(path);
+    next.mtime = mtimeOf(read.path);
     std::int64_t offset = 0;
     std::int64_t gamesBefore = 0;
     std::error_code ec;
-    const auto size = static_cast<std::int64_t>(std::filesystem::file_size(path, ec));
+    const auto size = static_cast<std::int64_t>(std::filesystem::file_size(read.path, ec));
     if (record && !ec && size >= record->bytesRead && record->gamesRead > 0) {
         // Read on from the start of the last game read.
         offset = record->resumeAt;
@@ -157,15 +175,13 @@ bool StoreImport::importFile(const PendingFile& pending, ImportResult& result)
     }
     std::string bytes;
     try {
-        bytes = readFrom(path, offset);
+        bytes = readFrom(read.path, offset);
     } catch (const DatabaseError& e) {
-        // An unreadable file is named; the others are still imported.
-        result.folderProblems.push_back(e.what());
-        return true;
+        read.unreadable = e.what();
+        return read;
     }
     const std::vector<std::string_view> lines = splitLines(bytes);
-    GameTableBuilder builder;
-    builder.addFile(pending.name, lines, m_userName);
+    read.builder.addFile(pending.name, lines, userName);
 
     next.bytesRead = offset + static_cast<std::int64_t>(bytes.size());
     next.size = next.bytesRead;
@@ -178,31 +194,45 @@ bool StoreImport::importFile(const PendingFile& pending, ImportResult& result)
         next.resumeAt = offset + (line.data() - bytes.data());
     }
     next.gamesRead = gamesBefore + headers;
+    read.bytes = std::move(bytes);
+    return read;
+}
 
+bool StoreImport::storeFile(const FileRead& read, ImportResult& result)
+{
+    if (!read.unreadable.empty()) {
+        // An unreadable file is named; the others are still imported.
+        result.folderProblems.push_back(read.unreadable);
+        return true;
+    }
     ResultsTally tally;
     try {
         Transaction transaction(m_store.db());
-        const MergeCount merged = m_store.mergeFile(builder.tables());
+        const MergeCount merged = m_store.mergeFile(read.builder.tables());
         // With the file's games, in the same transaction: a file is all or nothing with its results.
-        storeResultsOf(m_store, gamesOfTables(builder.tables()), m_userName, pending.name, tally);
-        m_store.saveHandFile(next);
-        if (!record)
-            m_store.appendLoadedFile(pending.name);
+        storeResultsOf(m_store, gamesOfTables(read.builder.tables()), m_userName, read.record.name, tally);
+        m_store.saveHandFile(read.record);
+        if (read.isNew)
+            m_store.appendLoadedFile(read.record.name);
         transaction.commit();
         result.added += merged.added;
     } catch (const StoreError& e) {
         result.diskFull = e.diskFull();
         result.error = e.diskFull() ? "Der Datenträger ist voll, der Import wurde angehalten. Die Datenbank "
                                           + pathText(m_store.file()) + " enthält alle Spiele bis vor "
-                                          + pathText(path) + "."
+                                          + pathText(read.path) + "."
                                     : e.what();
         return false;
     }
+    const GameTableBuilder& builder = read.builder;
     result.games += builder.headersSeen();
     result.unbalanced += tally.unbalanced;
-    for (UnreadableResult& game : tally.unreadable)
-        result.unreadableResults.push_back({pending.name, lineInFile(lines, game), std::move(game.reason)});
-    result.files.push_back(pending.name);
+    if (!tally.unreadable.empty()) {
+        const std::vector<std::string_view> lines = splitLines(read.bytes);
+        for (UnreadableResult& game : tally.unreadable)
+            result.unreadableResults.push_back({read.record.name, lineInFile(lines, game), std::move(game.reason)});
+    }
+    result.files.push_back(read.record.name);
     result.skipped.insert(result.skipped.end(), builder.skipped().begin(), builder.skipped().end());
     result.filesWithoutGames.insert(result.filesWithoutGames.end(), builder.filesWithoutGames().begin(),
                                     builder.filesWithoutGames().end());

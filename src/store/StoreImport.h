@@ -1,16 +1,16 @@
 #pragma once
 
 #include "history/GameTableBuilder.h"
+#include "store/GameStore.h"
 
 #include <atomic>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace tallyhand {
-
-class GameStore;
 
 // A hand-history folder: `key` is how the store names it (the configured
 // text, "Hands" for the home's own), `path` where it is now.
@@ -49,6 +49,19 @@ struct PendingFile {
     std::string name;
 };
 
+// One file read and cut into games, ready for the store.
+struct FileRead {
+    std::filesystem::path path;
+    HandFileRecord record;   // what the store keeps of it once stored
+    bool isNew = true;       // never read before
+    std::string unreadable;  // German, when it could not be read
+    GameTableBuilder builder;
+    std::string bytes;       // as read, for naming lines of games that do not read
+};
+// Reads what is new of one file (from the start of its last game when the
+// store has read it before); touches no store, so it may run on any thread.
+FileRead readHandFile(const PendingFile& pending, std::optional<HandFileRecord> record, const std::string& userName);
+
 // Imports what is new in the hand-history folders into the store: files
 // never read, and the part of a file written since it was read (from the
 // start of its last game, so that a game cut short is completed). Each file
@@ -69,9 +82,9 @@ public:
     GameStore& store() { return m_store; }
 
 private:
-    // Reads and merges one file in its own transaction; returns false when
-    // the import has to stop (message in `result`).
-    bool importFile(const PendingFile& file, ImportResult& result);
+    // Merges one file in its own transaction; returns false when the import
+    // has to stop (message in `result`).
+    bool storeFile(const FileRead& read, ImportResult& result);
 
     GameStore& m_store;
     std::vector<HandFolder> m_folders;
