@@ -208,9 +208,10 @@ bool StoreImport::storeFile(const FileRead& read, ImportResult& result)
     ResultsTally tally;
     try {
         Transaction transaction(m_store.db());
+        const HeldGames held = HeldGames::of(m_store);
         const MergeCount merged = m_store.mergeFile(read.builder.tables());
         // With the file's games, in the same transaction: a file is all or nothing with its results.
-        storeResultsOf(m_store, gamesOfTables(read.builder.tables()), m_userName, read.record.name, tally);
+        storeResultsOfFile(m_store, read.builder.tables(), held, m_userName, read.record.name, tally);
         m_store.saveHandFile(read.record);
         if (read.isNew)
             m_store.appendLoadedFile(read.record.name);

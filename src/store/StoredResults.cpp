@@ -5,6 +5,7 @@
 #include "store/GameStore.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace tallyhand {
 namespace {
@@ -43,24 +44,44 @@ public:
     {
     }
 
+    // From what the store holds for the game.
     void store(std::int64_t game, std::string_view user, std::string_view file, ResultsTally& tally)
     {
-        m_dropResult.reset().bind(1, game).run();
-        m_dropUnreadable.reset().bind(1, game).run();
+        drop(game);
         m_firstRef.reset().bind(1, game);
         if (!m_firstRef.step())
             return;
         m_firstBlock.reset().bind(1, game);
         if (!m_firstBlock.step())
             return;
-        // The stored block starts after the header line; the reference keeps its text.
-        m_header = "PokerStars Hand #" + std::to_string(game) + ": ";
-        const std::int64_t tour = m_firstRef.int64(0);
-        if (tour != 0)
-            m_header += "Tournament #" + std::to_string(tour) + ", ";
-        m_header += m_firstRef.bytes(1);
         const LineList block =
             unpackLines(m_firstBlock.bytes(1), static_cast<std::size_t>(m_firstBlock.int64(0)));
+        write(game, m_firstRef.int64(0), m_firstRef.bytes(1), block, user, file, tally);
+    }
+
+    // From the rows a file brought for a game the store did not hold before:
+    // they are what it holds now.
+    void storeNew(const Tgame& ref, const Tgame& block, std::string_view user, std::string_view file,
+                  ResultsTally& tally)
+    {
+        write(ref.game_no, ref.tour_no, ref.header, block.lines, user, file, tally);
+    }
+
+private:
+    void drop(std::int64_t game)
+    {
+        m_dropResult.reset().bind(1, game).run();
+        m_dropUnreadable.reset().bind(1, game).run();
+    }
+
+    void write(std::int64_t game, std::int64_t tour, std::string_view headerText, const LineList& block,
+               std::string_view user, std::string_view file, ResultsTally& tally)
+    {
+        // The stored block starts after the header line; the reference keeps its text.
+        m_header = "PokerStars Hand #" + std::to_string(game) + ": ";
+        if (tour != 0)
+            m_header += "Tournament #" + std::to_string(tour) + ", ";
+        m_header += headerText;
         m_lines.clear();
         m_lines.push_back(m_header);
         m_lines.insert(m_lines.end(), block.begin(), block.end());
@@ -99,7 +120,6 @@ public:
             .run();
     }
 
-private:
     Statement m_firstRef, m_firstBlock, m_dropResult, m_dropUnreadable, m_addResult, m_addUnreadable;
     std::string m_header;
     std::vector<std::string_view> m_lines;
@@ -149,6 +169,49 @@ void storeResultsOf(GameStore& store, const std::vector<std::int64_t>& games, st
     ResultWriter writer(store);
     for (const std::int64_t game : games)
         writer.store(game, user, file, tally);
+}
+
+HeldGames HeldGames::of(GameStore& store)
+{
+    HeldGames held;
+    Statement query(store.db(), "SELECT MAX(m) FROM (SELECT MAX(game_no) AS m FROM hole_refs"
+                                " UNION ALL SELECT MAX(game_no) FROM game_records)");
+    if (query.step() && !query.isNull(0)) {
+        held.any = true;
+        held.highest = query.int64(0);
+    }
+    return held;
+}
+
+void storeResultsOfFile(GameStore& store, const GameTables& fileTables, const HeldGames& before,
+                        std::string_view user, std::string_view file, ResultsTally& tally)
+{
+    // Per game number the file's only reference and block, or null when it has several.
+    struct Rows {
+        const Tgame* ref = nullptr;
+        const Tgame* block = nullptr;
+        bool several = false;
+    };
+    std::unordered_map<std::int64_t, Rows> rows;
+    for (const Tcardcount& entry : fileTables.hole_cards)
+        for (const Tgame& ref : entry.game_refs) {
+            Rows& r = rows[ref.game_no];
+            r.several |= r.ref != nullptr;
+            r.ref = &ref;
+        }
+    for (const Tgame& block : fileTables.game_records) {
+        Rows& r = rows[block.game_no];
+        r.several |= r.block != nullptr;
+        r.block = &block;
+    }
+    ResultWriter writer(store);
+    for (const std::int64_t game : gamesOfTables(fileTables)) {
+        const Rows& r = rows[game];
+        if (before.isNew(game) && !r.several && r.ref && r.block)
+            writer.storeNew(*r.ref, *r.block, user, file, tally);
+        else
+            writer.store(game, user, file, tally);
+    }
 }
 
 std::vector<std::int64_t> gamesOfTables(const GameTables& tables)

@@ -36,6 +36,21 @@ struct ResultsTally {
 void storeResultsOf(GameStore& store, const std::vector<std::int64_t>& games, std::string_view user,
                     std::string_view file, ResultsTally& tally);
 
+// The game numbers the store held before a file was merged: a game above
+// them is new to it.
+struct HeldGames {
+    std::int64_t highest = 0;
+    bool any = false;
+    static HeldGames of(GameStore& store);
+    bool isNew(std::int64_t game) const { return !any || game > highest; }
+};
+
+// storeResultsOf for the games of one file's tables, just merged into the
+// store that held `before`: a game new to the store with one reference and
+// one block in the file is read from those, without looking it up again.
+void storeResultsOfFile(GameStore& store, const GameTables& fileTables, const HeldGames& before,
+                        std::string_view user, std::string_view file, ResultsTally& tally);
+
 // The game numbers an import of these tables may have added or completed.
 std::vector<std::int64_t> gamesOfTables(const GameTables& tables);
 
