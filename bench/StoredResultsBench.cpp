@@ -52,8 +52,9 @@ const BenchStore& benchStore()
     return store;
 }
 
-// Every game's result computed and written again, as an import does for its
-// new games; rolled back each round.
+// Every game's result looked up, computed and written again, as filling an
+// older database does (and an import for a game it meets again); rolled back
+// each round. A game new to the store costs less: it is read from the file.
 void BM_StoreResultsOfEveryGame(benchmark::State& state)
 {
     GameStore store(benchStore().file);
