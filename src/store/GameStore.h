@@ -66,7 +66,6 @@ public:
     std::vector<std::int64_t> gamesOfTournament(std::int64_t tour);
 
     std::vector<std::string> loadedFiles();
-    std::vector<HandFileRecord> handFiles();
     std::optional<HandFileRecord> handFile(const std::string& folder, const std::string& name);
 
     // Writing; callers hold a Transaction.
