@@ -280,6 +280,18 @@ std::optional<HandFileRecord> GameStore::handFile(const std::string& folder, con
     return fileRow(row);
 }
 
+std::unordered_map<std::string, HandFileRecord> GameStore::handFilesOf(const std::string& folder)
+{
+    std::unordered_map<std::string, HandFileRecord> records;
+    Statement rows(m_db, (std::string(kFileColumns) + " WHERE folder = ?").c_str());
+    rows.bind(1, folder);
+    while (rows.step()) {
+        HandFileRecord record = fileRow(rows);
+        records.emplace(record.name, std::move(record));
+    }
+    return records;
+}
+
 void GameStore::saveHandFile(const HandFileRecord& record)
 {
     Statement upsert(m_db, "INSERT INTO hand_files(folder, name, size, mtime, bytes_read, resume_at, games_read)"

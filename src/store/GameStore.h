@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,8 @@ public:
 
     std::vector<std::string> loadedFiles();
     std::optional<HandFileRecord> handFile(const std::string& folder, const std::string& name);
+    // Every file of one folder by name, in one query.
+    std::unordered_map<std::string, HandFileRecord> handFilesOf(const std::string& folder);
 
     // Writing; callers hold a Transaction.
     // Removes every game and file (a rebuild starts from nothing).
