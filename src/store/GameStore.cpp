@@ -271,15 +271,6 @@ constexpr const char* kFileColumns = "SELECT folder, name, size, mtime, bytes_re
 
 } // namespace
 
-std::vector<HandFileRecord> GameStore::handFiles()
-{
-    std::vector<HandFileRecord> records;
-    Statement rows(m_db, (std::string(kFileColumns) + " ORDER BY id").c_str());
-    while (rows.step())
-        records.push_back(fileRow(rows));
-    return records;
-}
-
 std::optional<HandFileRecord> GameStore::handFile(const std::string& folder, const std::string& name)
 {
     Statement row(m_db, (std::string(kFileColumns) + " WHERE folder = ? AND name = ?").c_str());
@@ -287,6 +278,18 @@ std::optional<HandFileRecord> GameStore::handFile(const std::string& folder, con
     if (!row.step())
         return std::nullopt;
     return fileRow(row);
+}
+
+std::unordered_map<std::string, HandFileRecord> GameStore::handFilesOf(const std::string& folder)
+{
+    std::unordered_map<std::string, HandFileRecord> records;
+    Statement rows(m_db, (std::string(kFileColumns) + " WHERE folder = ?").c_str());
+    rows.bind(1, folder);
+    while (rows.step()) {
+        HandFileRecord record = fileRow(rows);
+        records.emplace(record.name, std::move(record));
+    }
+    return records;
 }
 
 void GameStore::saveHandFile(const HandFileRecord& record)

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -66,8 +67,9 @@ public:
     std::vector<std::int64_t> gamesOfTournament(std::int64_t tour);
 
     std::vector<std::string> loadedFiles();
-    std::vector<HandFileRecord> handFiles();
     std::optional<HandFileRecord> handFile(const std::string& folder, const std::string& name);
+    // Every file of one folder by name, in one query.
+    std::unordered_map<std::string, HandFileRecord> handFilesOf(const std::string& folder);
 
     // Writing; callers hold a Transaction.
     // Removes every game and file (a rebuild starts from nothing).

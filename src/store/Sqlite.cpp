@@ -15,11 +15,6 @@ bool StoreError::diskFull() const
     return m_code == SQLITE_FULL;
 }
 
-bool StoreError::busy() const
-{
-    return m_code == SQLITE_BUSY || m_code == SQLITE_LOCKED;
-}
-
 bool StoreError::unusable() const
 {
     return m_code == SQLITE_NOTADB || m_code == SQLITE_CORRUPT || m_code == SQLITE_FORMAT;

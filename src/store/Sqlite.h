@@ -19,7 +19,6 @@ public:
     StoreError(const std::string& message, int code) : DatabaseError(message), m_code(code) {}
     int code() const { return m_code; }
     bool diskFull() const;
-    bool busy() const;
     // Not a database, damaged, or written by a newer program.
     bool unusable() const;
 

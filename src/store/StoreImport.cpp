@@ -104,12 +104,14 @@ std::vector<PendingFile> StoreImport::pendingFiles(std::vector<std::string>* pro
                 problems->push_back(e.what());
             continue;
         }
+        const auto records = m_store.handFilesOf(folder.key);
         for (std::string& name : names) {
             const std::filesystem::path file = folder.path / name;
-            const auto record = m_store.handFile(folder.key, name);
+            const auto record = records.find(name);
             std::error_code ec;
             const auto size = static_cast<std::int64_t>(std::filesystem::file_size(file, ec));
-            if (record && !ec && size == record->bytesRead && mtimeOf(file) == record->mtime)
+            if (record != records.end() && !ec && size == record->second.bytesRead
+                && mtimeOf(file) == record->second.mtime)
                 continue;
             pending.push_back({&folder, std::move(name)});
         }
