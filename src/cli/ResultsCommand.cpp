@@ -2,7 +2,6 @@
 #include "cli/Command.h"
 #include "cli/DatabaseHome.h"
 #include "cli/ResultsJson.h"
-#include "history/HandHistoryText.h"
 #include "stats/HomeResults.h"
 #include "stats/ResultsReport.h"
 #include "store/StoreImport.h"
@@ -10,14 +9,11 @@
 
 #include <cstdio>
 #include <iostream>
+#include <limits>
 #include <memory>
 
 namespace tallyhand::cli {
 namespace {
-
-constexpr const char* kUsage =
-    "results --home ORDNER [--from DATUM] [--to DATUM] [--cash|--tournaments] [--currency C] [--bb N] "
-    "[--players N] [--position P] [--games] [--json]";
 
 // "YYYY-MM-DD", optionally with " HH:MM:SS"; a bare date means its first
 // second (or, as the end of a range, its last).
@@ -111,57 +107,36 @@ void printText(const ResultsReport& report, const HomeResults& home, std::span<c
 }
 
 struct ResultsOptions {
-    std::string home, from, to, currency, bigBlind, players, position;
-    bool json = false, withGames = false, cash = false, tournaments = false;
+    std::string home;
+    std::string from;
+    std::string to;
+    bool cash = false;
+    bool tournaments = false;
+    std::string currency;
+    std::int64_t bigBlind = 0;
+    std::int64_t players = -1;
+    std::string position;
+    bool games = false;
+    bool json = false;
 };
 
 int results(const ResultsOptions& o)
 {
-    const std::string& home = o.home;
-    const std::string& from = o.from;
-    const std::string& to = o.to;
-    const std::string& currency = o.currency;
-    const std::string& bigBlind = o.bigBlind;
-    const std::string& players = o.players;
-    const std::string& position = o.position;
-    const bool cash = o.cash, tournaments = o.tournaments, withGames = o.withGames, json = o.json;
-
     ResultsFilter filter;
-    bool valid = true;
-    filter.kind = cash ? ResultsFilter::Kind::Cash : tournaments ? ResultsFilter::Kind::Tournaments : ResultsFilter::Kind::All;
-    const auto check = [&valid](bool ok, const std::string& what) {
-        if (!ok && valid)
-            std::cerr << "Ungültige Angabe: " << what << '\n';
-        valid = valid && ok;
-    };
-    if (!from.empty())
-        check(bool(filter.from = parseDate(from, false)), "--from " + from);
-    if (!to.empty())
-        check(bool(filter.to = parseDate(to, true)), "--to " + to);
-    if (!currency.empty()) {
-        MoneyUnit unit;
-        check(unitFromName(currency, unit), "--currency " + currency);
+    filter.from = o.from.empty() ? std::nullopt : parseDate(o.from, false);
+    filter.to = o.to.empty() ? std::nullopt : parseDate(o.to, true);
+    filter.kind = o.cash ? ResultsFilter::Kind::Cash
+                         : o.tournaments ? ResultsFilter::Kind::Tournaments : ResultsFilter::Kind::All;
+    if (MoneyUnit unit; !o.currency.empty() && unitFromName(o.currency, unit))
         filter.unit = unit;
-    }
-    if (!bigBlind.empty()) {
-        filter.bigBlind = parseInt64(bigBlind);
-        check(filter.bigBlind && *filter.bigBlind > 0, "--bb " + bigBlind);
-    }
-    if (!players.empty()) {
-        const auto n = parseInt32(players);
-        check(n && *n >= 0 && *n <= 10, "--players " + players);
-        filter.players = n.value_or(0);
-    }
-    if (!position.empty()) {
-        Position p;
-        check(positionFromName(position, p), "--position " + position);
-        filter.position = p;
-    }
-    if (!valid) {
-        std::cerr << "Aufruf: tallyhand-cli " << kUsage << '\n';
-        return 2;
-    }
-    const auto loaded = loadHome(home, false);
+    if (o.bigBlind > 0)
+        filter.bigBlind = o.bigBlind;
+    if (o.players >= 0)
+        filter.players = static_cast<int>(o.players);
+    if (Position position; !o.position.empty() && positionFromName(o.position, position))
+        filter.position = position;
+
+    const auto loaded = loadHome(o.home, false);
     if (!loaded)
         return 1;
     HomeResults results;
@@ -174,39 +149,55 @@ int results(const ResultsOptions& o)
         return 1;
     }
     const ResultsReport report = buildResultsReport(
-        results.games, filter, findTournamentSummaries(configuredHandPaths(home), loaded->userName));
+        results.games, filter, findTournamentSummaries(configuredHandPaths(o.home), loaded->userName));
     std::vector<GameResult> shown;
-    if (withGames)
+    if (o.games)
         for (const GameResult& g : results.games)
             if (filter.accepts(g))
                 shown.push_back(g);
-    if (json)
-        std::cout << resultsJson(report, results, shown, withGames);
+    if (o.json)
+        std::cout << resultsJson(report, results, shown, o.games);
     else
-        printText(report, results, shown, withGames);
+        printText(report, results, shown, o.games);
     return 0;
+}
+
+CLI::Validator dateText(bool endOfDay)
+{
+    return CLI::Validator(
+        [endOfDay](std::string& text) -> std::string {
+            return parseDate(text, endOfDay) ? std::string() : "kein Datum JJJJ-MM-TT [HH:MM:SS]: " + text;
+        },
+        "");
 }
 
 CommandRun declare(CLI::App& command)
 {
     auto o = std::make_shared<ResultsOptions>();
     command.add_option("--home", o->home, "Programmordner mit Tallyhand.ini und data")->type_name("ORDNER")->required();
-    command.add_option("--from", o->from, "erster Tag (JJJJ-MM-TT)")->type_name("DATUM");
-    command.add_option("--to", o->to, "letzter Tag (JJJJ-MM-TT)")->type_name("DATUM");
-    auto* cash = command.add_flag("--cash", o->cash, "nur Cash Games");
-    command.add_flag("--tournaments", o->tournaments, "nur Turniere")->excludes(cash);
-    command.add_option("--currency", o->currency, "USD, EUR, GBP, INR, chips oder play")->type_name("C");
-    command.add_option("--bb", o->bigBlind, "Big Blind in der Einheit des Spiels")->type_name("N");
-    command.add_option("--players", o->players, "Spieler am Tisch")->type_name("N");
-    command.add_option("--position", o->position, "SB, BB, UTG … CO, BTN")->type_name("P");
-    command.add_flag("--games", o->withGames, "jedes Spiel einzeln");
+    command.add_option("--from", o->from, "erster Tag (Zeit des Kartenraums, ET)")->type_name("DATUM")->check(dateText(false));
+    command.add_option("--to", o->to, "letzter Tag")->type_name("DATUM")->check(dateText(true));
+    CLI::Option* cash = command.add_flag("--cash", o->cash, "nur Cash Games");
+    CLI::Option* tournaments = command.add_flag("--tournaments", o->tournaments, "nur Turniere");
+    cash->excludes(tournaments);
+    command.add_option("--currency", o->currency, "nur Spiele dieser Einheit")
+        ->type_name("C")
+        ->check(oneOf({"USD", "EUR", "GBP", "INR", "chips", "play"}));
+    command.add_option("--bb", o->bigBlind, "nur Spiele mit diesem Big Blind, in Cent oder Chips")
+        ->type_name("N")
+        ->transform(wholeNumber(1, std::numeric_limits<std::int64_t>::max()));
+    command.add_option("--players", o->players, "nur Spiele mit so vielen Spielern")
+        ->type_name("N")
+        ->transform(wholeNumber(0, 10));
+    command.add_option("--position", o->position, "nur Spiele aus dieser Position")
+        ->type_name("P")
+        ->check(oneOf({"SB", "BB", "UTG", "UTG+1", "UTG+2", "UTG+3", "LJ", "HJ", "CO", "BTN"}));
+    command.add_flag("--games", o->games, "gibt auch jedes Spiel aus");
     command.add_flag("--json", o->json, "gibt ein JSON-Objekt aus");
     return [o] { return results(*o); };
 }
 
-const RegisterCommand registration("results", "Gewinn und Verlust nach Währung, Position, Limit, Sitzung und Turnier",
-                                   declare);
-
+const RegisterCommand registration("results", "was der Spieler gewann, wo und wie, auf den Cent genau", declare);
 
 } // namespace
 } // namespace tallyhand::cli

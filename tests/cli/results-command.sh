@@ -97,5 +97,13 @@ expect '"USD": {"games": 1,'
 # The text form names what does not read.
 out=$("$cli" results --home "$work")
 expect 'Nicht lesbar: Spiel 1003, Zeile 5: Betrag mit Tausendertrennzeichen'
-if "$cli" results --home "$work" --position XY > /dev/null 2>&1; then echo "FAIL: bad position accepted"; exit 1; fi
+# Command lines that ask for nothing sensible end with exit 2 and say why.
+for bad in "--position XY" "--currency DM" "--bb 0" "--players 11" "--from 2020-13-01" "--cash --tournaments"; do
+  set +e
+  out=$("$cli" results --home "$work" $bad 2>&1)
+  status=$?
+  set -e
+  [ "$status" -eq 2 ] || fail "exit $status for $bad"
+  expect "${bad%% *}"
+done
 echo ok

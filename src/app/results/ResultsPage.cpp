@@ -142,8 +142,17 @@ QWidget* ResultsPage::makeFilters()
     m_money = new QRadioButton(QStringLiteral("Währung"), box);
     m_money->setObjectName(QStringLiteral("rb_result_money"));
     m_money->setChecked(true);
+    m_money->setToolTip(QStringLiteral("Der Graph zeigt den Gewinn in der Währung (oder in Chips)"));
     m_bigBlinds = new QRadioButton(QStringLiteral("Big Blinds"), box);
     m_bigBlinds->setObjectName(QStringLiteral("rb_result_bb"));
+    m_bigBlinds->setToolTip(QStringLiteral("Der Graph zeigt den Gewinn in Big Blinds des jeweiligen Spiels"));
+    m_from->setToolTip(QStringLiteral("Erster Tag, der zählt (Zeit des Kartenraums); \"alle\": ohne Grenze"));
+    m_to->setToolTip(QStringLiteral("Letzter Tag, der zählt; \"alle\": ohne Grenze"));
+    m_kind->setToolTip(QStringLiteral("Alle Spiele, nur Cash Games oder nur Turniere"));
+    m_currency->setToolTip(QStringLiteral("Nur Spiele dieser Währung; Beträge verschiedener Währungen werden nie addiert"));
+    m_stakes->setToolTip(QStringLiteral("Nur Spiele mit diesem Big Blind"));
+    m_players->setToolTip(QStringLiteral("Nur Spiele mit so vielen ausgeteilten Spielern"));
+    m_position->setToolTip(QStringLiteral("Nur Spiele aus dieser Position"));
     auto* units = new QHBoxLayout;
     units->addWidget(m_money);
     units->addWidget(m_bigBlinds);
