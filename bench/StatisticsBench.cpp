@@ -1,15 +1,17 @@
-// Choosing a tournament (every view rebuilt) and replaying a game, over
-// generated games gathered into one tournament of the benchmark's size.
-#include "history/DatabaseStartup.h"
+// Choosing a tournament (its games read from the store, every view rebuilt)
+// and replaying a game, over generated games gathered into one tournament of
+// the benchmark's size.
+#include "history/GameTableBuilder.h"
 #include "history/HandHistoryGenerator.h"
+#include "history/HandHistoryText.h"
 #include "stats/BoardStatistics.h"
 #include "stats/Replay.h"
 #include "stats/TournamentStats.h"
 #include "stats/WinLossStats.h"
+#include "store/StoreViews.h"
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <map>
 #include <memory>
 #include <unistd.h>
@@ -18,38 +20,43 @@ using namespace tallyhand;
 
 namespace {
 
-// A database whose first `games` games all belong to tournament 1.
+// A store whose `games` games all belong to tournament 1.
 struct BenchDatabase {
-    GameDatabase db;
-    GameIndex index;
+    std::filesystem::path file;
+    std::unique_ptr<GameStore> store;
 
     explicit BenchDatabase(std::size_t games)
     {
-        const auto home = std::filesystem::temp_directory_path() /
-                          ("tallyhand-stats-bench-" + std::to_string(::getpid()) + "-" + std::to_string(games));
-        std::filesystem::create_directories(home / "Hands");
-        generateHandHistories({games, 7, "Hero"}, [&](GeneratedFile&& file) {
-            std::ofstream(home / "Hands" / file.name, std::ios::binary) << file.bytes;
+        file = std::filesystem::temp_directory_path() /
+               ("tallyhand-stats-bench-" + std::to_string(::getpid()) + "-" + std::to_string(games) + ".db");
+        std::filesystem::remove(file);
+        GameTableBuilder builder;
+        generateHandHistories({games, 7, "Hero"}, [&](GeneratedFile&& f) {
+            builder.addFile(f.name, splitLines(f.bytes), "Hero");
         });
-        std::ofstream(home / "Tallyhand.ini", std::ios::binary) << "[USER]\r\nusername=Hero\r\n";
-        SilentStartupView view;
-        DatabaseStartup startup(HomeFolders{home}, view);
-        startup.run();
-        db = std::move(startup.database());
-        std::filesystem::remove_all(home);
-        for (Tcardcount& cards : db.tables.hole_cards)
+        GameTables tables = builder.takeTables();
+        for (Tcardcount& cards : tables.hole_cards)
             for (Tgame& g : cards.game_refs)
                 g.tour_no = 1;
-        for (TBoard& b : db.tables.boards)
+        for (TBoard& b : tables.boards)
             b.game.tour_no = 1;
-        for (Tgame& g : db.tables.summaries)
+        for (Tgame& g : tables.summaries)
             g.tour_no = 1;
-        db.tournaments = buildTournamentIndex(db.tables.hole_cards);
-        index = GameIndex(db.tables);
+        store = std::make_unique<GameStore>(file);
+        Transaction adding(store->db());
+        store->appendTables(tables);
+        adding.commit();
+    }
+    ~BenchDatabase()
+    {
+        store.reset();
+        std::filesystem::remove(file);
+        std::filesystem::remove(file.string() + "-wal");
+        std::filesystem::remove(file.string() + "-shm");
     }
 };
 
-const BenchDatabase& database(std::size_t games)
+BenchDatabase& database(std::size_t games)
 {
     static std::map<std::size_t, std::unique_ptr<BenchDatabase>> cache;
     auto& slot = cache[games];
@@ -58,32 +65,37 @@ const BenchDatabase& database(std::size_t games)
     return *slot;
 }
 
-// Everything lb_tourClick rebuilds, in its order.
+// Everything lb_tourClick rebuilds, in its order, from reading the games on.
 void BM_ChooseTournament(benchmark::State& state)
 {
-    const BenchDatabase& d = database(static_cast<std::size_t>(state.range(0)));
+    BenchDatabase& d = database(static_cast<std::size_t>(state.range(0)));
+    std::size_t listed = 0;
     for (auto _ : state) {
-        const auto games = gamesOfTournament(d.db.tournaments, 1);
-        benchmark::DoNotOptimize(sklanskyPie(d.index, games));
-        benchmark::DoNotOptimize(buildChipChart(d.index, games, "Hero", ChipMode::Chipcount));
-        benchmark::DoNotOptimize(buildHoleClassStats(d.index, games));
-        benchmark::DoNotOptimize(buildWinLossStats(d.index, games, "Hero", '.'));
-        benchmark::DoNotOptimize(buildFlopStats(d.db.tables.boards, games));
-        benchmark::DoNotOptimize(buildBoardStats(d.db.tables.boards, games));
+        const TournamentSlice slice = tournamentSlice(*d.store, 1);
+        const GameIndex index(slice.tables);
+        const auto games = gamesOfTournament(slice.index, 1);
+        benchmark::DoNotOptimize(sklanskyPie(index, games));
+        benchmark::DoNotOptimize(buildChipChart(index, games, "Hero", ChipMode::Chipcount));
+        benchmark::DoNotOptimize(buildHoleClassStats(index, games));
+        benchmark::DoNotOptimize(buildWinLossStats(index, games, "Hero", '.'));
+        benchmark::DoNotOptimize(buildFlopStats(slice.tables.boards, games));
+        benchmark::DoNotOptimize(buildBoardStats(slice.tables.boards, games));
+        listed = games.size();
     }
-    state.counters["games"] = static_cast<double>(gamesOfTournament(d.db.tournaments, 1).size());
+    state.counters["games"] = static_cast<double>(listed);
 }
 BENCHMARK(BM_ChooseTournament)->Arg(200)->Arg(5000)->Unit(benchmark::kMillisecond);
 
-// A replay's own work beside the calculator: lookups, panes, shown-down cards.
+// A replay's own work beside the calculator: its rows read, lookups, panes, shown-down cards.
 void BM_ReplayGame(benchmark::State& state)
 {
-    const BenchDatabase& d = database(5000);
-    const auto games = gamesOfTournament(d.db.tournaments, 1);
+    BenchDatabase& d = database(5000);
+    const std::vector<std::int64_t> games = d.store->gamesOfTournament(1);
     std::size_t next = 0;
     for (auto _ : state) {
-        const auto game = gameOfRow(games[next++ % games.size()]);
-        benchmark::DoNotOptimize(replayFromGame(d.index, *game));
+        const std::int64_t game = games[next++ % games.size()];
+        const GameTables tables = gameSlice(*d.store, game);
+        benchmark::DoNotOptimize(replayFromGame(GameIndex(tables), game));
     }
 }
 BENCHMARK(BM_ReplayGame)->Unit(benchmark::kMicrosecond);

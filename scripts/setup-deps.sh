@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libgl-dev libgtest-dev libbenchmark-dev libcli11-dev dpkg-dev)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libgl-dev libgtest-dev libbenchmark-dev libcli11-dev dpkg-dev
+          pkg-config libsqlite3-dev libzstd-dev)
 [ "${1:-}" = "--gui-run" ] && packages+=(xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

@@ -9,8 +9,9 @@
 #include "app/window/MainWindow.h"
 #include "app/window/StartupSequence.h"
 #include "history/DatabaseFiles.h"
-#include "history/DatabaseStartup.h"
+#include "history/GameTableBuilder.h"
 #include "history/HandHistoryGenerator.h"
+#include "history/HandHistoryText.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,18 +27,19 @@ using namespace tallyhand::app;
 
 namespace {
 
-// A home whose games form tournament 1 (5000 games) and tournament 2 (200).
+// A home whose games form tournament 1 (5000 games) and tournament 2 (200),
+// left as the five text files that the window takes over into its database.
 void writeHome(const std::filesystem::path& home)
 {
-    std::filesystem::create_directories(home / "Hands");
+    std::filesystem::create_directories(home / "data");
+    GameTableBuilder builder;
+    std::vector<std::string> names;
     generateHandHistories({5200, 9, "Hero"}, [&](GeneratedFile&& file) {
-        std::ofstream(home / "Hands" / file.name, std::ios::binary) << file.bytes;
+        builder.addFile(file.name, splitLines(file.bytes), "Hero");
+        names.push_back(file.name);
     });
     std::ofstream(home / "Tallyhand.ini", std::ios::binary) << "[USER]\r\nusername=Hero\r\n";
-    SilentStartupView view;
-    DatabaseStartup startup(HomeFolders{home}, view);
-    startup.run();
-    GameTables& t = startup.database().tables;
+    GameTables t = builder.takeTables();
     std::map<std::int64_t, std::int64_t> tourOf;
     for (Tcardcount& cards : t.hole_cards)
         for (Tgame& g : cards.game_refs)
@@ -49,6 +51,8 @@ void writeHome(const std::filesystem::path& home)
     saveHoleCards(home / "data" / kHoleCardsFile, t.hole_cards);
     saveBoards(home / "data" / kBoardsFile, t.boards);
     saveGameBlocks(home / "data" / kSummariesFile, t.summaries);
+    saveGameBlocks(home / "data" / kGamesFile, t.game_records);
+    saveFileNames(home / "data" / kLoadedFile, {});
 }
 
 Tfrm_tallyhand* g_window = nullptr;

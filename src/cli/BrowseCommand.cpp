@@ -4,6 +4,7 @@
 #include "cli/DatabaseHome.h"
 #include "cli/Report.h"
 #include "history/HoleCardBundles.h"
+#include "store/StoreViews.h"
 
 #include <iostream>
 #include <memory>
@@ -34,7 +35,7 @@ int browse(const BrowseOptions& o)
     r.rows("lb_tour", loaded->db.tournaments.listRows);
     r.rows("tournament_types", loaded->db.tournaments.types);
     if (withClass) {
-        ClassGames games = gamesOfClass(loaded->db.tables.hole_cards, classRow);
+        ClassGames games = classGamesOf(*loaded->store, classRow);
         if (games.rows.empty()) {
             std::cerr << "Keine Spiele mit den Hole Cards " << classRow << '\n';
             return 1;

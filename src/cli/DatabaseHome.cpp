@@ -1,7 +1,8 @@
 #include "cli/DatabaseHome.h"
 
-#include "history/DatabaseFiles.h"
 #include "history/UserConfig.h"
+#include "store/HomeStore.h"
+#include "store/NewGames.h"
 
 #include <filesystem>
 #include <iostream>
@@ -33,7 +34,7 @@ std::optional<std::string> configuredUser(const std::string& dir)
     return user;
 }
 
-std::unique_ptr<LoadedHome> loadHome(const std::string& dir)
+std::unique_ptr<LoadedHome> loadHome(const std::string& dir, bool withLists)
 {
     const std::filesystem::path home(dir);
     auto user = configuredUser(dir);
@@ -41,16 +42,20 @@ std::unique_ptr<LoadedHome> loadHome(const std::string& dir)
         return nullptr;
     auto loaded = std::make_unique<LoadedHome>();
     loaded->userName = std::move(*user);
-    SilentStartupView view;
-    DatabaseStartup startup(HomeFolders{home}, view);
-    try {
-        startup.loadDatabase();
-    } catch (const DatabaseError& e) {
-        std::cerr << "Keine lesbare Datenbank in " + (home / "data").string() + ": " + e.what() << '\n';
+    const HomeFolders folders{home};
+    OpenedStore opened = openHomeStore(folders, false);
+    if (!opened.store) {
+        std::cerr << "Keine lesbare Datenbank in " + pathText(folders.data()) + ": " + opened.error << '\n';
         return nullptr;
     }
-    loaded->db = std::move(startup.database());
-    loaded->index = GameIndex(loaded->db.tables);
+    try {
+        if (withLists)
+            loaded->db = readBrowserLists(*opened.store);
+    } catch (const DatabaseError& e) {
+        std::cerr << "Keine lesbare Datenbank in " + pathText(folders.data()) + ": " + e.what() << '\n';
+        return nullptr;
+    }
+    loaded->store = std::move(opened.store);
     return loaded;
 }
 

@@ -6,6 +6,7 @@
 #include "history/HoleCardBundles.h"
 #include "stats/Replay.h"
 #include "stats/TournamentStats.h"
+#include "store/StoreViews.h"
 
 #include <iostream>
 #include <limits>
@@ -15,18 +16,18 @@ namespace tallyhand::cli {
 namespace {
 
 // The lb4 row of the game in tournament T, as choosing its class lists it.
-std::optional<std::string> classRowOf(const LoadedHome& home, std::int64_t game, std::int64_t tour)
+std::optional<std::string> classRowOf(const GameTables& tables, std::int64_t game, std::int64_t tour)
 {
-    for (const Tcardcount& cards : home.db.tables.hole_cards)
+    for (const Tcardcount& cards : tables.hole_cards)
         for (const Tgame& g : cards.game_refs)
             if (g.game_no == game && g.tour_no == tour)
                 return classGameRow(cards, g);
     return std::nullopt;
 }
 
-bool knownGame(const LoadedHome& home, std::int64_t game)
+bool knownGame(const GameIndex& index, std::int64_t game)
 {
-    return home.index.holeCards(game) || home.index.summary(game) || home.index.gameRecord(game);
+    return index.holeCards(game) || index.summary(game) || index.gameRecord(game);
 }
 
 struct ReplayOptions {
@@ -42,16 +43,18 @@ int replay(const ReplayOptions& o)
     const auto& tour = o.tournament;
     const std::string gameText = std::to_string(o.game);
     const std::string tourText = tour ? std::to_string(*tour) : std::string();
-    const auto loaded = loadHome(o.home);
+    const auto loaded = loadHome(o.home, false);
     if (!loaded)
         return 1;
 
+    const GameTables tables = gameSlice(*loaded->store, *game);
+    const GameIndex index(tables);
     std::optional<Replay> result;
     if (tour) {
-        if (const auto row = classRowOf(*loaded, *game, *tour))
-            result = replayFromClassRow(loaded->index, *row);
-    } else if (knownGame(*loaded, *game)) {
-        result = replayFromGame(loaded->index, *game);
+        if (const auto row = classRowOf(tables, *game, *tour))
+            result = replayFromClassRow(index, *row);
+    } else if (knownGame(index, *game)) {
+        result = replayFromGame(index, *game);
     }
     if (!result) {
         std::cerr << "Unbekanntes Spiel: " << gameText << (tour ? " in Turnier " + tourText : std::string()) << '\n';
@@ -65,9 +68,10 @@ int replay(const ReplayOptions& o)
         if (step.kind == ReplayStep::Status)
             status.push_back(step.text);
         if (step.kind == ReplayStep::SelectTournament) {
-            const auto games = gamesOfTournament(loaded->db.tournaments, step.number);
+            const TournamentSlice slice = tournamentSlice(*loaded->store, step.number);
+            const auto games = gamesOfTournament(slice.index, step.number);
             const auto selection = selection_text::all(
-                buildChipChart(loaded->index, games, loaded->userName, ChipMode::Chipcount).leftOut);
+                buildChipChart(GameIndex(slice.tables), games, loaded->userName, ChipMode::Chipcount).leftOut);
             status.insert(status.end(), selection.begin(), selection.end());
         }
     }

@@ -5,6 +5,7 @@
 #include "stats/BoardStatistics.h"
 #include "stats/TournamentStats.h"
 #include "stats/WinLossStats.h"
+#include "store/StoreViews.h"
 
 #include <iostream>
 #include <memory>
@@ -33,15 +34,17 @@ struct StatsOptions {
 int stats(const StatsOptions& o)
 {
     const std::string& tourText = o.tournament;
-    const auto loaded = loadHome(o.home);
+    const auto loaded = loadHome(o.home, false);
     if (!loaded)
         return 1;
-    const std::vector<std::string> games = gamesOfTournament(loaded->db.tournaments, *tournamentOfRow(tourText));
+    const auto tour = *tournamentOfRow(tourText);
+    const TournamentSlice slice = tournamentSlice(*loaded->store, tour);
+    const std::vector<std::string> games = gamesOfTournament(slice.index, tour);
     if (games.empty()) {
         std::cerr << "Unbekanntes Turnier: " << tourText << '\n';
         return 1;
     }
-    const GameIndex& index = loaded->index;
+    const GameIndex index(slice.tables);
     const std::string& user = loaded->userName;
     const char separator = processDecimalSeparator();
 
@@ -68,7 +71,7 @@ int stats(const StatsOptions& o)
     }
     r.group("classes", std::move(byClass));
 
-    const FlopStats flop = buildFlopStats(loaded->db.tables.boards, games);
+    const FlopStats flop = buildFlopStats(slice.tables.boards, games);
     r.rows("Memo20", flop.cards);
     r.rows("Memo22", flop.pairs);
     r.rows("Memo23", flop.trips);
@@ -79,7 +82,7 @@ int stats(const StatsOptions& o)
     r.series("chart_flop_fd2", flop.twoSuitPie);
     r.series("ch_flop_fd3", flop.threeSuitPie);
 
-    const BoardStats board = buildBoardStats(loaded->db.tables.boards, games);
+    const BoardStats board = buildBoardStats(slice.tables.boards, games);
     r.rows("Memo21", board.cards);
     r.rows("Memo25", board.pairs);
     r.rows("Memo26", board.trips);

@@ -77,24 +77,45 @@ private:
 
 } // namespace
 
+void writeHoleEntry(BufferedFileWriter& out, const Tcardcount& entry)
+{
+    out.line(entry.card1);
+    out.line(entry.card2);
+    out.line(entry.suited ? "suited" : "offsuit");
+    out.line(entry.count);
+    out.line(static_cast<std::int64_t>(entry.game_refs.size()));
+    for (const Tgame& ref : entry.game_refs) {
+        out.line(ref.game_no);
+        out.line(ref.tour_no);
+        out.line(ref.table_name);
+        out.line(ref.header);
+    }
+}
+
+void writeBoard(BufferedFileWriter& out, const TBoard& board)
+{
+    out.line(board.game.game_no);
+    out.line(board.game.tour_no);
+    for (const std::string& card : board.cards)
+        out.line(card);
+}
+
+void writeGameBlock(BufferedFileWriter& out, const Tgame& game)
+{
+    out.line(game.game_no);
+    out.line(game.tour_no);
+    out.line(static_cast<std::int64_t>(game.lines.size()));
+    for (std::string_view line : game.lines)
+        out.line(line);
+}
+
 void saveHoleCards(const std::filesystem::path& file, const ACardcount& table, FileSaver& saver)
 {
     BufferedFileWriter out(saver, file);
     out.line(kHoleCardsVersion);
     out.line(static_cast<std::int64_t>(table.size()));
-    for (const Tcardcount& entry : table) {
-        out.line(entry.card1);
-        out.line(entry.card2);
-        out.line(entry.suited ? "suited" : "offsuit");
-        out.line(entry.count);
-        out.line(static_cast<std::int64_t>(entry.game_refs.size()));
-        for (const Tgame& ref : entry.game_refs) {
-            out.line(ref.game_no);
-            out.line(ref.tour_no);
-            out.line(ref.table_name);
-            out.line(ref.header);
-        }
-    }
+    for (const Tcardcount& entry : table)
+        writeHoleEntry(out, entry);
     out.commit();
 }
 
@@ -102,12 +123,8 @@ void saveBoards(const std::filesystem::path& file, const ABoard& table, FileSave
 {
     BufferedFileWriter out(saver, file);
     out.line(static_cast<std::int64_t>(table.size()));
-    for (const TBoard& board : table) {
-        out.line(board.game.game_no);
-        out.line(board.game.tour_no);
-        for (const std::string& card : board.cards)
-            out.line(card);
-    }
+    for (const TBoard& board : table)
+        writeBoard(out, board);
     out.commit();
 }
 
@@ -115,13 +132,8 @@ void saveGameBlocks(const std::filesystem::path& file, const AGame& table, FileS
 {
     BufferedFileWriter out(saver, file);
     out.line(static_cast<std::int64_t>(table.size()));
-    for (const Tgame& game : table) {
-        out.line(game.game_no);
-        out.line(game.tour_no);
-        out.line(static_cast<std::int64_t>(game.lines.size()));
-        for (std::string_view line : game.lines)
-            out.line(line);
-    }
+    for (const Tgame& game : table)
+        writeGameBlock(out, game);
     out.commit();
 }
 
@@ -130,14 +142,6 @@ void saveFileNames(const std::filesystem::path& file, const std::vector<std::str
     BufferedFileWriter out(saver, file);
     for (const std::string& name : names)
         out.line(name);
-    out.commit();
-}
-
-void saveFileStamps(const std::filesystem::path& file, const std::vector<FileStamp>& stamps, FileSaver& saver)
-{
-    BufferedFileWriter out(saver, file);
-    for (const FileStamp& stamp : stamps)
-        out.line(std::to_string(stamp.size) + '\t' + std::to_string(stamp.mtime) + '\t' + stamp.name);
     out.commit();
 }
 

@@ -15,8 +15,8 @@ inline constexpr const char* kBoardsFile = "Board_Cards.kar";
 inline constexpr const char* kSummariesFile = "Summeries.kar";
 inline constexpr const char* kGamesFile = "games.kar";
 inline constexpr const char* kLoadedFile = "loaded.kar";
-// Beside "loaded.kar": size and modification time of every imported file, so
-// that a file that grew or changed since its import counts as new.
+// Beside "loaded.kar" in data folders of the text-file import: size and
+// modification time of every imported file, read when such a folder is taken over.
 inline constexpr const char* kLoadedStampsFile = "loaded_stamps.kar";
 inline constexpr const char* kHoleCardsVersion = "VERSION2";
 
@@ -37,8 +37,11 @@ void saveBoards(const std::filesystem::path& file, const ABoard& table, FileSave
 void saveGameBlocks(const std::filesystem::path& file, const AGame& table, FileSaver& saver = defaultFileSaver());
 void saveFileNames(const std::filesystem::path& file, const std::vector<std::string>& names,
                    FileSaver& saver = defaultFileSaver());
-void saveFileStamps(const std::filesystem::path& file, const std::vector<FileStamp>& stamps,
-                    FileSaver& saver = defaultFileSaver());
+
+// One record in the layout of its file, for writers that stream the rows.
+void writeHoleEntry(BufferedFileWriter& out, const Tcardcount& entry);
+void writeBoard(BufferedFileWriter& out, const TBoard& board);
+void writeGameBlock(BufferedFileWriter& out, const Tgame& game);
 
 // Readers: throw DatabaseError for a missing file, a wrong version line, a
 // line that is not a number where one is expected, or a file ending early.

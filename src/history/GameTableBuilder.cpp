@@ -80,19 +80,10 @@ public:
 
 
 private:
-    // A block stored from a file the card room was still writing is
-    // completed in place once the whole game can be read: the stored lines
-    // begin the block now read, the last of them possibly cut mid-line.
     void extend(LineList& stored) const
     {
-        const std::size_t n = stored.size();
-        if (n == 0 || n > m_block.size() ||
-            !std::equal(stored.begin(), stored.begin() + static_cast<std::ptrdiff_t>(n - 1), m_block.begin()))
-            return;
-        const std::string_view last = stored[n - 1];
-        if (!m_block[n - 1].starts_with(last) || (n == m_block.size() && last.size() == m_block[n - 1].size()))
-            return;
-        stored.assign(m_block.begin(), m_block.end());
+        if (completesBlock(stored, m_block))
+            stored.assign(m_block.begin(), m_block.end());
     }
 
     std::string_view m_start;
@@ -194,17 +185,22 @@ void GameTableBuilder::fileBoard(std::string_view line)
         m_tables.boards.push_back(std::move(board));
         return;
     }
-    // A board line cut short is completed in place: every stored card stands
-    // where the complete line has it, and the complete line has more.
     TBoard& stored = m_tables.boards[at->second];
-    const auto dealt = [](const TBoard& b) {
-        return std::count_if(b.cards.begin(), b.cards.end(), [](const std::string& c) { return c.size() == 2; });
-    };
-    for (std::size_t i = 0; i < stored.cards.size(); ++i)
-        if (board.cards[i].compare(0, stored.cards[i].size(), stored.cards[i]) != 0)
-            return;
-    if (dealt(board) > dealt(stored))
+    if (completesBoard(stored.cards, board.cards))
         stored.cards = board.cards;
+}
+
+bool completesBoard(const std::array<std::string, 5>& stored, const std::array<std::string, 5>& now)
+{
+    // A board line cut short: every stored card stands where the complete
+    // line has it, and the complete line has more.
+    const auto dealt = [](const std::array<std::string, 5>& cards) {
+        return std::count_if(cards.begin(), cards.end(), [](const std::string& c) { return c.size() == 2; });
+    };
+    for (std::size_t i = 0; i < stored.size(); ++i)
+        if (now[i].compare(0, stored[i].size(), stored[i]) != 0)
+            return false;
+    return dealt(now) > dealt(stored);
 }
 
 void GameTableBuilder::fileHoleCards(std::string_view line, std::size_t nameEnd)

@@ -2,6 +2,7 @@
 
 #include "history/Records.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -10,6 +11,25 @@
 #include <vector>
 
 namespace tallyhand {
+
+// Whether `now` is the whole of a block stored cut short: the stored lines
+// begin it, the last of them possibly cut mid-line, and it has more.
+template <typename Lines>
+bool completesBlock(const LineList& stored, const Lines& now)
+{
+    const std::size_t n = stored.size();
+    if (n == 0 || n > now.size())
+        return false;
+    for (std::size_t i = 0; i + 1 < n; ++i)
+        if (stored[i] != std::string_view(now[i]))
+            return false;
+    const std::string_view last = stored[n - 1];
+    const std::string_view full = now[n - 1];
+    return full.starts_with(last) && !(n == now.size() && last.size() == full.size());
+}
+
+// Whether the board `now` completes the board `stored` cut short.
+bool completesBoard(const std::array<std::string, 5>& stored, const std::array<std::string, 5>& now);
 
 // A game that could not be imported, with where it stood.
 struct SkippedGame {

@@ -3,8 +3,6 @@
 #include "history/TournamentIndex.h"
 
 #include <algorithm>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace tallyhand {
 
@@ -47,30 +45,6 @@ FileStamp stampOf(const std::filesystem::path& folder, const std::string& name)
     stamp.mtime = ec ? 0 : static_cast<std::int64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(
                                                           time.time_since_epoch()).count());
     return stamp;
-}
-
-std::vector<std::string> findNewFiles(const std::vector<std::string>& listing, const std::vector<std::string>& known,
-                                      const std::vector<FileStamp>& stamps, const std::filesystem::path& folder)
-{
-    const std::unordered_set<std::string> knownNames(known.begin(), known.end());
-    std::unordered_map<std::string, const FileStamp*> stampByName;
-    for (const FileStamp& stamp : stamps)
-        stampByName[stamp.name] = &stamp;
-    std::vector<std::string> fresh;
-    for (const std::string& name : listing) {
-        if (!knownNames.contains(name)) {
-            fresh.push_back(name);
-            continue;
-        }
-        // A known file without a remembered stamp keeps counting as known.
-        const auto it = stampByName.find(name);
-        if (it == stampByName.end())
-            continue;
-        const FileStamp now = stampOf(folder, name);
-        if (now.size != it->second->size || now.mtime != it->second->mtime)
-            fresh.push_back(name);
-    }
-    return fresh;
 }
 
 } // namespace tallyhand

@@ -23,9 +23,4 @@ std::vector<std::string> listHandFiles(const std::filesystem::path& folder);
 // Size and modification time of a file now.
 FileStamp stampOf(const std::filesystem::path& folder, const std::string& name);
 
-// Files of the listing that were never imported, or that changed (size or
-// time) since their import.
-std::vector<std::string> findNewFiles(const std::vector<std::string>& listing, const std::vector<std::string>& known,
-                                      const std::vector<FileStamp>& stamps, const std::filesystem::path& folder);
-
 } // namespace tallyhand

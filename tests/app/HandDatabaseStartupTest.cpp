@@ -9,7 +9,8 @@
 #include "app/statistics/StatisticsPage.h"
 #include "cards/RankTableFiles.h"
 #include "history/DatabaseFiles.h"
-#include "history/DatabaseStartup.h"
+#include "store/DatabaseStartup.h"
+#include "store/StoreExport.h"
 #include "history/HandHistoryGenerator.h"
 
 #include <QApplication>
@@ -182,8 +183,7 @@ void HandDatabaseStartupTest::firstStartImportsThroughTheFormToOk()
     QVERIFY(window.rebuildPage()->rebuildButton()->isEnabled());
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 
-    for (const char* name : {kHoleCardsFile, kBoardsFile, kSummariesFile, kGamesFile, kLoadedFile})
-        QVERIFY2(QFile::exists(m_home.filePath(QStringLiteral("data/") + QLatin1String(name))), name);
+    QVERIFY(QFile::exists(m_home.filePath(QStringLiteral("data/") + QLatin1String(kStoreFile))));
 
     // The user name is taken; the developer, table and rebuild pages are gone.
     QVERIFY(!window.startup()->startupPending());
@@ -203,7 +203,7 @@ void HandDatabaseStartupTest::firstStartImportsThroughTheFormToOk()
     QCOMPARE(countSum(browser->lb3()), m_games);
     QCOMPARE(countSum(browser->lbTour()), m_games);
     m_classRows = rows(browser->lb3());
-    QCOMPARE(static_cast<int>(window.gameData()->tables().summaries.size()), m_games);
+    QCOMPARE(static_cast<int>(window.gameData()->store()->rowCount("summaries")), m_games);
 }
 
 void HandDatabaseStartupTest::classAndTournamentListsFollowTheDatabase()
@@ -326,8 +326,13 @@ void HandDatabaseStartupTest::rebuildButtonWritesAndReloadsTheDatabase()
     GameBrowserPanel* browser = window.statisticsPage()->browser();
     const QStringList before = rows(browser->lb3());
     const QStringList toursBefore = rows(browser->lbTour());
-    // A stale file must not survive the rebuild.
-    QVERIFY(writeFile(m_home.filePath(QStringLiteral("data/Board_Cards.kar")), "stale\r\n"));
+    // A stray game must not survive the rebuild.
+    {
+        GameStore store(m_home.filePath(QStringLiteral("data/") + QLatin1String(kStoreFile)).toStdString());
+        Transaction adding(store.db());
+        store.appendTables({{{"2c", "2d", false, 1, {{1, 0, "t", "h", {}}}}}, {}, {}, {}});
+        adding.commit();
+    }
     browser->lb3()->clear();
 
     record.messages.clear();
@@ -342,20 +347,20 @@ void HandDatabaseStartupTest::rebuildButtonWritesAndReloadsTheDatabase()
     QCOMPARE(rows(browser->lb3()), before);
     QCOMPARE(rows(browser->lbTour()), toursBefore);
     QCOMPARE(countSum(browser->lb3()), m_games);
-    QCOMPARE(static_cast<int>(window.gameData()->tables().summaries.size()), m_games);
+    QCOMPARE(static_cast<int>(window.gameData()->store()->rowCount("summaries")), m_games);
     QVERIFY(window.rebuildPage()->rebuildButton()->isEnabled());
 }
 
 void HandDatabaseStartupTest::failingImportAsksAndGivesUpAfterThreeTries()
 {
-    // A new file to import, and a directory where the import's last file must go.
+    // A new file to import, and a store that refuses to take it.
     generateHands(m_home.filePath(QStringLiteral("Hands2")), 10, 5);
     const QString fresh = QDir(m_home.filePath(QStringLiteral("Hands2"))).entryList(QDir::Files).first();
     QVERIFY(QFile::rename(m_home.filePath(QStringLiteral("Hands2/")) + fresh,
                           m_home.filePath(QStringLiteral("Hands/zzz_")) + fresh));
-    const QString blocker = m_home.filePath(QStringLiteral("data/") + QLatin1String(kLoadedStampsFile));
-    QFile::remove(blocker);
-    QVERIFY(QDir().mkpath(blocker + QStringLiteral("/inside")));
+    const std::string storeFile = m_home.filePath(QStringLiteral("data/") + QLatin1String(kStoreFile)).toStdString();
+    SqliteDb(storeFile, false).exec("CREATE TRIGGER refuse BEFORE INSERT ON hand_files WHEN CAST(NEW.name AS TEXT) LIKE 'zzz%' "
+                                    "BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END");
 
     Tfrm_tallyhand window(m_home.path());
     StartRecord record;
@@ -368,7 +373,7 @@ void HandDatabaseStartupTest::failingImportAsksAndGivesUpAfterThreeTries()
     });
     window.show();
     QVERIFY(waitForStartup(window, 25000));
-    QDir(blocker).removeRecursively();
+    SqliteDb(storeFile, false).exec("DROP TRIGGER refuse");
 
     QCOMPARE(questions, (QList<bool>{true, true, false}));
     for (const QString& prompt : record.prompts)
@@ -409,7 +414,8 @@ void HandDatabaseStartupTest::rawNamesAreShownDecodedAndKeptAsBytes()
     QVERIFY(lb4->count() > 0);
     QVERIFY2(lb4->item(0)->toolTip().startsWith(QStringLiteral("Table: Caf\u00e9 ")), qPrintable(lb4->item(0)->toolTip()));
 
-    QFile file(home.filePath(QStringLiteral("data/Hole_Cards.kar")));
+    exportDatabaseFiles(*window.gameData()->store(), home.filePath(QStringLiteral("export")).toStdString());
+    QFile file(home.filePath(QStringLiteral("export/Hole_Cards.kar")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray stored = file.readAll();
     QVERIFY(stored.contains("\r\nCaf\xe9 "));
@@ -435,7 +441,7 @@ void HandDatabaseStartupTest::missingIniAndPlaceholderStopEarly()
             QVERIFY(pages->isTabVisible(i));
         QVERIFY(field(window, QStringLiteral("inp_player"))->text().isEmpty());
         QCOMPARE(window.statisticsPage()->browser()->lb3()->count(), 0);
-        QVERIFY(!QFile::exists(home.filePath(QStringLiteral("data/Hole_Cards.kar"))));
+        QVERIFY(!QFile::exists(home.filePath(QStringLiteral("data/") + QLatin1String(kStoreFile))));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         // The first stop leaves the placeholder file behind for the second.
         QFile file(ini);

@@ -123,10 +123,10 @@ void StartupTest::windowHasEveryNamedControlAndPage()
         QVERIFY(!field<QPushButton>(window, QStringLiteral("Button%1").arg(i))->isEnabled());
 
     auto* pages = field<QTabWidget>(window, QStringLiteral("PageControl1"));
-    const QStringList captions = {u"TabSheet1"_s, u"TabSheet2"_s, u"Karten"_s, u"Statistik"_s, u"Erzeugen"_s, u"Simulate Board"_s};
-    const QStringList sheets = {u"TabSheet1"_s, u"TabSheet2"_s, u"TabSheet3"_s, u"TabSheet4"_s, u"TabSheet13"_s, u"TabSheet53"_s};
-    QCOMPARE(pages->count(), 6);
-    for (int i = 0; i < 6; ++i) {
+    const QStringList captions = {u"TabSheet1"_s, u"TabSheet2"_s, u"Karten"_s, u"Statistik"_s, u"Ergebnisse"_s, u"Erzeugen"_s, u"Simulate Board"_s};
+    const QStringList sheets = {u"TabSheet1"_s, u"TabSheet2"_s, u"TabSheet3"_s, u"TabSheet4"_s, u"TabSheetResults"_s, u"TabSheet13"_s, u"TabSheet53"_s};
+    QCOMPARE(pages->count(), 7);
+    for (int i = 0; i < 7; ++i) {
         QCOMPARE(pages->tabText(i), captions[i]);
         QCOMPARE(pages->widget(i)->objectName(), sheets[i]);
         QVERIFY(pages->isTabVisible(i));

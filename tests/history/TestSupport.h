@@ -2,6 +2,7 @@
 
 #include "history/HandHistoryText.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -73,6 +74,15 @@ inline std::vector<std::string> cashGame(long long gameNo, const std::string& he
         lines.push_back("Board [" + board + "]");
     lines.push_back("Seat 2: lefty0130 (button) (small blind) folded on the Flop");
     lines.push_back("Seat 5: " + hero + " (big blind) collected ($0.20)");
+    return lines;
+}
+
+// cashGame with the pot paid out in the play as well, so that its money adds up.
+inline std::vector<std::string> settledCashGame(long long gameNo, const std::string& hero, const std::string& cards)
+{
+    std::vector<std::string> lines = cashGame(gameNo, hero, cards);
+    const auto summary = std::find(lines.begin(), lines.end(), "*** SUMMARY ***");
+    lines.insert(summary, hero + " collected $0.20 from pot");
     return lines;
 }
 

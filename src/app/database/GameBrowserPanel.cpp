@@ -1,6 +1,7 @@
 #include "app/database/GameBrowserPanel.h"
 
 #include "app/database/GameData.h"
+#include "store/StoreViews.h"
 #include "app/widgets/PageTabs.h"
 #include "app/widgets/RowLists.h"
 #include "history/HoleCardBundles.h"
@@ -107,7 +108,8 @@ void GameBrowserPanel::lb3DblClick()
     const QListWidgetItem* item = m_lb3->currentItem();
     if (!m_data || !item || !item->isSelected())
         return;
-    const ClassGames games = gamesOfClass(m_data->tables().hole_cards, item->text().toStdString());
+    GameStore* store = m_data->store();
+    const ClassGames games = store ? classGamesOf(*store, item->text().toStdString()) : ClassGames{};
     fillRows(m_lb4, games.rows, &games.hints);
     m_pages->setCurrentIndex(m_pages->indexOf(m_lb4->parentWidget()));
 }

@@ -1,38 +1,52 @@
 #pragma once
 
-#include "history/DatabaseStartup.h"
 #include "stats/GameIndex.h"
+#include "store/DatabaseStartup.h"
+#include "store/GameStore.h"
 
 #include <QObject>
 
+#include <memory>
+
 namespace tallyhand::app {
 
-// The loaded hand-history database of the running program: hole_cards, boards,
-// summaries, game_records and what is derived from them (hole_bundles,
-// tournaments, tournament_types). Lives on the window's thread.
+// The hand-history database of the running program: the browser lists
+// (hole_bundles, tournaments, tournament_types) and the store the views read
+// their games from. Lives on the window's thread, with a connection of its own.
 class GameData : public QObject {
     Q_OBJECT
 public:
-    explicit GameData(QObject* parent = nullptr) : QObject(parent) {}
+    explicit GameData(QObject* parent = nullptr);
+    ~GameData() override;
 
     const GameDatabase& database() const { return m_db; }
-    const GameTables& tables() const { return m_db.tables; }
     const ACardcount& holeBundles() const { return m_db.hole_bundles; }
     const TournamentIndex& tournaments() const { return m_db.tournaments; }
-    // Where each game stands in the tables; rebuilt with every load.
-    const GameIndex& index() const { return m_index; }
     bool loaded() const { return m_loaded; }
+    // The store on this thread; null while there is none.
+    GameStore* store();
 
-    // Takes over a freshly loaded database.
-    void replace(GameDatabase db);
-    // Groups hole_cards into hole_bundles anew.
+    // The games of the chosen tournament, and where each stands in them.
+    void chooseTournament(std::int64_t tour);
+    const TournamentIndex& chosenTournament() const { return m_chosen; }
+    const GameTables& tables() const { return m_tables; }
+    const GameIndex& index() const { return m_index; }
+
+    // Groups the stored hole cards into hole_bundles anew.
     void rebundle();
+    // Takes over freshly read browser lists (after a start-up or an import).
+    void replace(GameDatabase db);
 
 signals:
+    // Before the tables change or go away: readers on other threads finish now.
+    void aboutToChange();
     void replaced();
 
 private:
     GameDatabase m_db;
+    std::unique_ptr<GameStore> m_store;
+    TournamentIndex m_chosen;
+    GameTables m_tables;
     GameIndex m_index;
     bool m_loaded = false;
 };

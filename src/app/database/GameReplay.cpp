@@ -11,7 +11,9 @@
 #include "app/statistics/TournamentSelection.h"
 #include "app/widgets/FieldColour.h"
 #include "app/widgets/RowLists.h"
+#include "history/HandHistoryText.h"
 #include "stats/TournamentStats.h"
+#include "store/StoreViews.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -51,7 +53,13 @@ void GameReplay::lb4DblClick()
     const QListWidgetItem* item = m_page->browser()->lb4()->currentItem();
     if (!item || m_lock->busy() || !m_data->loaded())
         return;
-    if (const auto replay = replayFromClassRow(m_data->index(), item->text().toStdString()))
+    const std::string row = item->text().toStdString();
+    // The game number as the replay reads it from the row.
+    const auto at = row.find("game#");
+    const auto game = at == std::string::npos ? std::nullopt : parseInt64(row.substr(at + 5, row.find(' ', at) - at - 5));
+    if (!game || !loadGame(*game))
+        return;
+    if (const auto replay = replayFromClassRow(m_index, row))
         run(*replay);
 }
 
@@ -60,8 +68,27 @@ void GameReplay::lb_gameDblClick()
     const QListWidgetItem* item = m_page->browser()->lbGame()->currentItem();
     if (!item || m_lock->busy() || !m_data->loaded())
         return;
-    if (const auto game = gameOfRow(item->text().toStdString()))
-        run(replayFromGame(m_data->index(), *game));
+    if (const auto game = gameOfRow(item->text().toStdString()); game && loadGame(*game))
+        run(replayFromGame(m_index, *game));
+}
+
+bool GameReplay::loadGame(std::int64_t game)
+{
+    GameStore* store = m_data->store();
+    if (!store)
+        return false;
+    m_index = GameIndex();
+    m_tables = gameSlice(*store, game);
+    m_index = GameIndex(m_tables);
+    return true;
+}
+
+void GameReplay::replayGame(qint64 game)
+{
+    if (m_lock->busy() || !m_data->loaded())
+        return;
+    if (loadGame(game))
+        run(replayFromGame(m_index, game));
 }
 
 void GameReplay::run(const Replay& replay)
@@ -83,7 +110,7 @@ void GameReplay::showStreet(int street)
         return;
     BusyLock::Hold hold(*m_lock);
     const std::string user = m_page->chipChart()->player()->text().toStdString();
-    const StreetView view = replayAtStreet(m_data->index(), *m_last, static_cast<Street>(street), user);
+    const StreetView view = replayAtStreet(m_index, *m_last, static_cast<Street>(street), user);
     showPlay(view.play);
     fillMemo(m_page->gamePlay()->summary(), view.summary);
     showShownDown(view.showdown);

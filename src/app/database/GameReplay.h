@@ -28,11 +28,15 @@ public slots:
     void lb4DblClick();
     // The chosen game of lb_game.
     void lb_gameDblClick();
+    // Any stored game, by its number (from the result views).
+    void replayGame(qint64 game);
     // The last replayed game as it stood on a street (0 preflop .. 4 showdown).
     void showStreet(int street);
 
 private:
     void run(const Replay& replay);
+    // Reads the game's rows; false when there is no store.
+    bool loadGame(std::int64_t game);
     void perform(const Replay& replay, const ReplayStep& step);
     void enterCard(const ReplayStep& step);
     void status(const QString& text);
@@ -47,6 +51,9 @@ private:
     StatusFn m_status;
     QStringList m_statusTexts;
     std::optional<Replay> m_last;
+    // The replayed game's rows, read from the store for the replay.
+    GameTables m_tables;
+    GameIndex m_index;
 };
 
 } // namespace tallyhand::app

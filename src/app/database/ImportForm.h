@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/HandHistoryImport.h"
+#include "store/StoreImport.h"
 
 #include <QDialog>
 #include <QTimer>

@@ -71,7 +71,8 @@ void TournamentSelection::lb_tourDblClick()
     m_statusTexts.clear();
     status(QString::fromUtf8(selection_text::kGames));
     const auto tour = tournamentOfRow(item->text().toStdString());
-    m_games = tour ? gamesOfTournament(m_data->tournaments(), *tour) : std::vector<std::string>{};
+    m_data->chooseTournament(tour.value_or(0));
+    m_games = tour ? gamesOfTournament(m_data->chosenTournament(), *tour) : std::vector<std::string>{};
     fillRows(m_page->browser()->lbGame(), m_games);
 
     status(QString::fromUtf8(selection_text::kSklansky));
@@ -91,6 +92,20 @@ void TournamentSelection::lb_tourDblClick()
     status(QString::fromUtf8(selection_text::kOk));
     if (m_chipsLeftOut > 0)
         status(QString::fromStdString(selection_text::chipsLeftOut(m_chipsLeftOut)));
+}
+
+void TournamentSelection::refreshChosen()
+{
+    const auto& chosen = m_data->chosenTournament().tournaments;
+    if (chosen.empty() || !idle())
+        return;
+    QListWidget* tours = m_page->browser()->lbTour();
+    for (int i = 0; i < tours->count(); ++i)
+        if (tournamentOfRow(tours->item(i)->text().toStdString()) == chosen.front().tour_no) {
+            tours->setCurrentRow(i);
+            lb_tourClick();
+            return;
+        }
 }
 
 void TournamentSelection::Button86Click()

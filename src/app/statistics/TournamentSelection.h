@@ -35,6 +35,8 @@ public slots:
     void lb_stat_holeClick();
     void lb_stat_gamesClick();
     void chartBarClicked(const QString& label);
+    // After new games came in: the chosen tournament chosen again, with its new games.
+    void refreshChosen();
 
 signals:
     // A game of lb_game was selected to be replayed.

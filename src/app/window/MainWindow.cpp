@@ -9,9 +9,11 @@
 #include "app/database/GameBrowserPanel.h"
 #include "app/database/GameData.h"
 #include "app/database/GameReplay.h"
+#include "app/database/LiveImport.h"
 #include "app/statistics/TournamentSelection.h"
 #include "app/widgets/PageTabs.h"
 #include "app/database/RebuildPage.h"
+#include "app/results/ResultsPage.h"
 #include "app/simulation/ShowdownPanel.h"
 #include "app/simulation/SimulatePage.h"
 #include "app/window/MainMenu.h"
@@ -22,6 +24,7 @@
 #include "app/calculator/TableController.h"
 #include "app/table/TablePanelPage.h"
 #include "app/calculator/TableStore.h"
+#include "store/StoreImport.h"
 
 #include "app/calculator/CardEdit.h"
 #include "app/statistics/ChipChartPanel.h"
@@ -67,12 +70,14 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
     m_tablePanel = new TablePanelPage(m_pages);
     m_cards = new CardsPage(m_pages);
     m_statistics = new StatisticsPage(m_pages);
+    m_results = new ResultsPage(m_pages);
     m_rebuild = new RebuildPage(m_pages);
     m_simulate = new SimulatePage(m_pages);
     m_pages->addTab(m_developer, QStringLiteral("TabSheet1"));
     m_pages->addTab(m_tablePanel, QStringLiteral("TabSheet2"));
     m_pages->addTab(m_cards, QStringLiteral("Karten"));
     m_pages->addTab(m_statistics, QStringLiteral("Statistik"));
+    m_pages->addTab(m_results, QStringLiteral("Ergebnisse"));
     m_pages->addTab(m_rebuild, QStringLiteral("Erzeugen"));
     m_pages->addTab(m_simulate, QStringLiteral("Simulate Board"));
     m_pages->setCurrentWidget(m_cards);
@@ -96,7 +101,22 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
     m_selection = new TournamentSelection(m_statistics, m_gameData, &m_statisticsBusy, paintedStatus, this);
     m_replay = new GameReplay(m_calculator, m_statistics, m_gameData, m_selection, &m_statisticsBusy, paintedStatus, this);
     m_startup = new StartupSequence(this, m_gameData);
+    m_results->setGameData(
+        m_gameData, [this] { return m_statistics->chipChart()->player()->text().toStdString(); },
+        [this] { return configuredHandPaths(std::filesystem::path(QFile::encodeName(m_homeDir).toStdString())); });
+    // A game of the results graph is replayed where replays are shown.
+    connect(m_results, &ResultsPage::gameChosen, this, [this](qint64 game) {
+        m_pages->setCurrentWidget(m_statistics);
+        m_replay->replayGame(game);
+    });
     connect(m_rebuild, &RebuildPage::rebuildClicked, m_startup, &StartupSequence::rebuild);
+    m_liveImport = new LiveImport(QFile::encodeName(m_homeDir).toStdString(), m_gameData, &m_statisticsBusy, this);
+    connect(m_liveImport, &LiveImport::status, this, &Tfrm_tallyhand::showStatus);
+    connect(m_liveImport, &LiveImport::imported, m_selection, &TournamentSelection::refreshChosen);
+    connect(m_startup, &StartupSequence::finished, m_liveImport, [this] {
+        if (!m_startup->startupPending())
+            m_liveImport->start(m_startup->userName());
+    });
 
     connect(m_calculator, &CalculatorPanel::statusMessage, this, &Tfrm_tallyhand::showStatus);
     wirePracticeTable();
@@ -118,6 +138,7 @@ Tfrm_tallyhand::Tfrm_tallyhand(const QString& homeDir, QWidget* parent)
             [this](bool busy) { m_developer->setTableButtonsEnabled(!busy); });
 
     m_menu = new MainMenu(this);
+    m_menu->addLiveImportSwitch(m_liveImport->action());
     applyTooltips(*this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/tallyhand.png")));
     resize(926, 667);

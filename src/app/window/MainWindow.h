@@ -17,8 +17,10 @@ class DeveloperPage;
 class GameData;
 class GameReplay;
 class MainMenu;
+class LiveImport;
 class TournamentSelection;
 class RebuildPage;
+class ResultsPage;
 class SimulatePage;
 class StartupSequence;
 class StatisticsPage;
@@ -46,6 +48,7 @@ public:
     CardsPage* cardsPage() const { return m_cards; }
     StatisticsPage* statisticsPage() const { return m_statistics; }
     RebuildPage* rebuildPage() const { return m_rebuild; }
+    ResultsPage* resultsPage() const { return m_results; }
     SimulatePage* simulatePage() const { return m_simulate; }
 
     TableStore* tableStore() const { return m_store; }
@@ -58,6 +61,7 @@ public:
     MainMenu* mainMenu() const { return m_menu; }
     // Whether the size and position of the last run were restored.
     bool geometryRestored() const { return m_geometryRestored; }
+    LiveImport* liveImport() const { return m_liveImport; }
 
     QString statusText() const;
 
@@ -85,12 +89,14 @@ private:
     BusyLock m_statisticsBusy;
     TournamentSelection* m_selection = nullptr;
     GameReplay* m_replay = nullptr;
+    LiveImport* m_liveImport = nullptr;
     CalculatorPanel* m_calculator = nullptr;
     QTabWidget* m_pages = nullptr;
     DeveloperPage* m_developer = nullptr;
     TablePanelPage* m_tablePanel = nullptr;
     CardsPage* m_cards = nullptr;
     StatisticsPage* m_statistics = nullptr;
+    ResultsPage* m_results = nullptr;
     RebuildPage* m_rebuild = nullptr;
     SimulatePage* m_simulate = nullptr;
     QLabel* m_statusField = nullptr;

@@ -69,7 +69,7 @@ public:
         });
     }
 
-    ImportResult runImport(HandHistoryImport& job) override
+    ImportResult runImport(StoreImport& job) override
     {
         m_owner.post([o = &m_owner] { o->openImportForm(); });
         std::string lastStage;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/DatabaseStartup.h"
+#include "store/DatabaseStartup.h"
 
 #include <QObject>
 #include <QPointer>
@@ -45,6 +45,8 @@ public:
     // Set until the user name has been accepted.
     bool startupPending() const { return m_core->pending(); }
     StartupOutcome outcome() const { return m_outcome; }
+    // The accepted user name (raw bytes of the configuration file).
+    std::string userName() const { return m_core->userName(); }
 
     void setPrompt(Prompt prompt) { m_prompt = std::move(prompt); }
     // Asks for the screen name when the configuration file has no usable one,

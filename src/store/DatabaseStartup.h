@@ -1,20 +1,26 @@
 #pragma once
 
-#include "history/HandHistoryImport.h"
+#include "history/HandsFolder.h"
 #include "history/TournamentIndex.h"
+#include "store/GameStore.h"
+#include "store/StoreImport.h"
 
+#include <filesystem>
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace tallyhand {
 
 class ImportLock;
 
-// The loaded database with what the browser derives from it.
+// What the browser lists show, read from the store by aggregate queries;
+// the games themselves are read per view (see StoreViews.h).
 struct GameDatabase {
-    GameTables tables;
-    ACardcount hole_bundles;   // classes behind the hole-card list
-    TournamentIndex tournaments;
+    std::filesystem::path storeFile; // empty while there is none
+    ACardcount hole_bundles;         // classes behind the hole-card list
+    TournamentIndex tournaments;     // counts and headers, no game numbers
 };
 
 // What the start-up needs from the window (or the command line). All texts are UTF-8.
@@ -28,7 +34,7 @@ public:
     // Yes/no question; true to go on.
     virtual bool askContinue(const std::string& text) = 0;
     // Runs the import (in a worker where it can) while the import form shows its progress.
-    virtual ImportResult runImport(HandHistoryImport& job) = 0;
+    virtual ImportResult runImport(StoreImport& job) = 0;
     // The user name was accepted: show it in the player field, hide the
     // developer, table and rebuild pages, clear the outs memo.
     virtual void userAccepted(const std::string& /*userName*/) {}
@@ -43,7 +49,7 @@ public:
     void showStatus(const std::string&) override {}
     void showMessage(const std::string&) override {}
     bool askContinue(const std::string&) override { return false; }
-    ImportResult runImport(HandHistoryImport& job) override { return job.run(); }
+    ImportResult runImport(StoreImport& job) override { return job.run(); }
 };
 
 // Steps that belong to the window: loading the combination tables and
@@ -71,6 +77,7 @@ public:
 
     DatabaseStartup(HomeFolders folders, StartupView& view, StartupHooks hooks = {},
                     FileSaver& saver = defaultFileSaver());
+    ~DatabaseStartup();
 
     StartupOutcome run();
     // Whether an import waits while another process imports into the same
@@ -82,27 +89,37 @@ public:
     GameDatabase& database() { return m_db; }
     const HomeFolders& folders() const { return m_folders; }
 
-    // The four load steps with their status messages; throws DatabaseError.
+    // The four load steps with their status messages: the browser lists
+    // from the store. Throws DatabaseError.
     void loadDatabase();
-    // Full rebuild ("Erzeuge Statistikfiles neu"): deletes the database files
-    // and imports every hand-history file into empty tables.
+    // Full rebuild ("Erzeuge Statistikfiles neu"): the store emptied and
+    // filled anew from every hand-history folder.
     ImportResult rebuild();
+    // Imports what is new in the hand-history folders without the start-up's
+    // messages (live import); false when another import holds the folder.
+    // Reloads the browser lists when games came in.
+    bool importNew(ImportResult& result, const std::atomic<bool>* stop = nullptr);
+    // The configured hand-history folders (the home's "Hands" by default).
+    std::vector<HandFolder> handFolders() const;
 
 private:
     StartupOutcome readUserName();
     bool loadOrRepair();
+    // Fills the store (created when missing) from the hand-history folders;
+    // `fromNothing` empties it first.
+    ImportResult importAll(bool fromNothing);
     bool searchAndImport();
     void reportSkipped(const ImportResult& result);
-    std::vector<FileStamp> readStamps();
+    void reportFolders(const std::vector<std::string>& problems);
     bool lockImports(ImportLock& lock);
-    void rewriteStamps(const std::vector<std::string>& listing, const std::vector<std::string>& known);
+    GameStore& store();
 
     HomeFolders m_folders;
     StartupView& m_view;
     StartupHooks m_hooks;
     FileSaver& m_saver;
+    std::unique_ptr<GameStore> m_store;
     bool m_pending = true;
-    bool m_stampsDamaged = false;
     bool m_waitForImports = true;
     std::string m_userName = "Test";
     GameDatabase m_db;
@@ -127,11 +144,12 @@ inline constexpr const char* kRepair =
 inline constexpr const char* kSearch = "Suche nach neuen Handfiles.";
 inline constexpr const char* kImportBusy = "Import läuft bereits";
 inline constexpr const char* kWaitingForImport = "Ein anderer Import läuft, es wird gewartet, bis er fertig ist.";
-inline constexpr const char* kStampsDamaged =
-    "loaded_stamps.kar ist beschädigt: die Handfiles werden nur nach Namen verglichen, die Datei wird neu geschrieben.";
+inline constexpr const char* kRebuildOffer = "Soll die Datenbank aus den Hand-History-Ordnern neu erzeugt werden?";
 inline constexpr const char* kImportFailed = "Die neuen Files konnten nicht importiert werden.";
 inline constexpr const char* kOk = "Ok";
 std::string newFilesFound(std::size_t count);
+// What a live import says after games came in.
+std::string liveImported(std::size_t games);
 } // namespace startup_text
 
 } // namespace tallyhand

@@ -1,0 +1,34 @@
+#include "store/NewGames.h"
+
+#include "history/HoleCardBundles.h"
+#include "store/ImportLock.h"
+
+namespace tallyhand {
+
+GameDatabase readBrowserLists(GameStore& store)
+{
+    const ReadTransaction snapshot(store.db());
+    GameDatabase lists;
+    lists.storeFile = store.file();
+    lists.hole_bundles = bundleHoleCards(store.loadHoleCards());
+    lists.tournaments = store.tournamentIndex();
+    return lists;
+}
+
+NewGames importNewGames(GameStore& store, const HomeFolders& folders, const std::string& userName,
+                        const std::atomic<bool>* stop)
+{
+    NewGames round;
+    ImportLock lock(folders.data());
+    if (!lock.tryLock()) {
+        round.busy = true;
+        return round;
+    }
+    StoreImport job(store, configuredHandFolders(folders.home), userName);
+    round.result = job.run({}, stop);
+    if (round.result.added > 0 || !round.result.files.empty())
+        round.lists = readBrowserLists(store);
+    return round;
+}
+
+} // namespace tallyhand

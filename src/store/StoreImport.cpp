@@ -1,0 +1,245 @@
+#include "store/StoreImport.h"
+
+#include "history/HandHistoryText.h"
+#include "history/HandsFolder.h"
+#include "history/UserConfig.h"
+#include "store/GameStore.h"
+#include "store/StoredResults.h"
+
+#include <fstream>
+#include <future>
+
+namespace tallyhand {
+namespace {
+
+std::int64_t mtimeOf(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    const auto time = std::filesystem::last_write_time(file, ec);
+    return ec ? 0
+              : static_cast<std::int64_t>(
+                    std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count());
+}
+
+// The bytes of the file from `offset` to its end as it is now.
+std::string readFrom(const std::filesystem::path& file, std::int64_t offset)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw DatabaseError("Die Datei " + pathText(file) + " konnte nicht gelesen werden.");
+    in.seekg(0, std::ios::end);
+    const std::streamoff end = in.tellg();
+    if (end < offset)
+        offset = 0;
+    in.seekg(offset);
+    std::string bytes(static_cast<std::size_t>(end - offset), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.gcount() != static_cast<std::streamsize>(bytes.size()))
+        throw DatabaseError("Die Datei " + pathText(file) + " konnte nicht gelesen werden.");
+    return bytes;
+}
+
+// Where the game's line stands in the lines read: counted from its header
+// there, or within the game when the file does not hold its header.
+std::size_t lineInFile(const std::vector<std::string_view>& lines, const UnreadableResult& game)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (isHeaderLine(lines[i])) {
+            const HeaderResult header = parseHeaderLine(lines[i]);
+            if (header.info && header.info->game_no == game.game)
+                return i + game.line;
+        }
+    return game.line;
+}
+
+} // namespace
+
+std::vector<HandFolder> handFoldersOf(const std::filesystem::path& home, std::string_view iniText)
+{
+    std::vector<HandFolder> folders;
+    for (const std::string& text : handFoldersFromIni(iniText)) {
+        if (text.empty())
+            continue;
+        const std::filesystem::path path(text);
+        folders.push_back({text, path.is_absolute() ? path : home / path});
+    }
+    if (folders.empty())
+        folders.push_back({"Hands", home / "Hands"});
+    return folders;
+}
+
+std::vector<HandFolder> configuredHandFolders(const std::filesystem::path& home)
+{
+    std::string ini;
+    try {
+        ini = readWholeFile(home / kIniFile);
+    } catch (const DatabaseError&) {
+        // No configuration: the home's own folder.
+    }
+    return handFoldersOf(home, ini);
+}
+
+std::vector<std::filesystem::path> configuredHandPaths(const std::filesystem::path& home)
+{
+    std::vector<std::filesystem::path> paths;
+    for (HandFolder& folder : configuredHandFolders(home))
+        paths.push_back(std::move(folder.path));
+    return paths;
+}
+
+StoreImport::StoreImport(GameStore& store, std::vector<HandFolder> folders, std::string userName)
+    : m_store(store), m_folders(std::move(folders)), m_userName(std::move(userName))
+{
+}
+
+std::vector<PendingFile> StoreImport::pendingFiles(std::vector<std::string>* problems)
+{
+    std::vector<PendingFile> pending;
+    for (const HandFolder& folder : m_folders) {
+        std::vector<std::string> names;
+        try {
+            names = listHandFiles(folder.path);
+        } catch (const DatabaseError& e) {
+            if (problems)
+                problems->push_back(e.what());
+            continue;
+        }
+        const auto records = m_store.handFilesOf(folder.key);
+        for (std::string& name : names) {
+            const std::filesystem::path file = folder.path / name;
+            const auto record = records.find(name);
+            std::error_code ec;
+            const auto size = static_cast<std::int64_t>(std::filesystem::file_size(file, ec));
+            if (record != records.end() && !ec && size == record->second.bytesRead
+                && mtimeOf(file) == record->second.mtime)
+                continue;
+            pending.push_back({&folder, std::move(name)});
+        }
+    }
+    return pending;
+}
+
+ImportResult StoreImport::run(const ImportProgressFn& progress, const std::atomic<bool>* stop)
+{
+    ImportResult result;
+    try {
+        bringResultsUpToDate(m_store, m_userName);
+        const std::vector<PendingFile> pending = pendingFiles(&result.folderProblems);
+        // Another process may have imported since this connection last did.
+        m_store.beginMerge();
+        // The next file is read and cut into games on a second thread while
+        // the store takes the current one.
+        const auto readAhead = [&](std::size_t i) {
+            return std::async(std::launch::async, readHandFile, pending[i],
+                              m_store.handFile(pending[i].folder->key, pending[i].name), m_userName);
+        };
+        std::future<FileRead> next;
+        if (!pending.empty())
+            next = readAhead(0);
+        for (std::size_t i = 0; i < pending.size(); ++i) {
+            FileRead read = next.get();
+            if (i + 1 < pending.size())
+                next = readAhead(i + 1);
+            if (stop && stop->load())
+                break;
+            if (progress)
+                progress({"Handfiles werden gelesen", pending[i].name, i + 1, pending.size(), result.games});
+            if (!storeFile(read, result))
+                break;
+        }
+        if (next.valid())
+            next.wait();
+        result.ok = result.error.empty();
+    } catch (const std::exception& e) {
+        result.error = e.what();
+    }
+    return result;
+}
+
+FileRead readHandFile(const PendingFile& pending, std::optional<HandFileRecord> record, const std::string& userName)
+{
+    FileRead read;
+    read.path = pending.folder->path / pending.name;
+    read.isNew = !record;
+    HandFileRecord& next = read.record;
+    next.folder = pending.folder->key;
+    next.name = pending.name;
+    // The stamp is taken first: a file that grows while it is read counts as grown next time.
+    next.mtime = mtimeOf(read.path);
+    std::int64_t offset = 0;
+    std::int64_t gamesBefore = 0;
+    std::error_code ec;
+    const auto size = static_cast<std::int64_t>(std::filesystem::file_size(read.path, ec));
+    if (record && !ec && size >= record->bytesRead && record->gamesRead > 0) {
+        // Read on from the start of the last game read.
+        offset = record->resumeAt;
+        gamesBefore = record->gamesRead - 1;
+    }
+    std::string bytes;
+    try {
+        bytes = readFrom(read.path, offset);
+    } catch (const DatabaseError& e) {
+        read.unreadable = e.what();
+        return read;
+    }
+    const std::vector<std::string_view> lines = splitLines(bytes);
+    read.builder.addFile(pending.name, lines, userName);
+
+    next.bytesRead = offset + static_cast<std::int64_t>(bytes.size());
+    next.size = next.bytesRead;
+    next.resumeAt = record ? record->resumeAt : 0;
+    std::int64_t headers = 0;
+    for (const std::string_view line : lines) {
+        if (!isHeaderLine(line))
+            continue;
+        ++headers;
+        next.resumeAt = offset + (line.data() - bytes.data());
+    }
+    next.gamesRead = gamesBefore + headers;
+    read.bytes = std::move(bytes);
+    return read;
+}
+
+bool StoreImport::storeFile(const FileRead& read, ImportResult& result)
+{
+    if (!read.unreadable.empty()) {
+        // An unreadable file is named; the others are still imported.
+        result.folderProblems.push_back(read.unreadable);
+        return true;
+    }
+    ResultsTally tally;
+    try {
+        Transaction transaction(m_store.db());
+        const HeldGames held = HeldGames::of(m_store);
+        const MergeCount merged = m_store.mergeFile(read.builder.tables());
+        // With the file's games, in the same transaction: a file is all or nothing with its results.
+        storeResultsOfFile(m_store, read.builder.tables(), held, m_userName, read.record.name, tally);
+        m_store.saveHandFile(read.record);
+        if (read.isNew)
+            m_store.appendLoadedFile(read.record.name);
+        transaction.commit();
+        result.added += merged.added;
+    } catch (const StoreError& e) {
+        result.diskFull = e.diskFull();
+        result.error = e.diskFull() ? "Der Datenträger ist voll, der Import wurde angehalten. Die Datenbank "
+                                          + pathText(m_store.file()) + " enthält alle Spiele bis vor "
+                                          + pathText(read.path) + "."
+                                    : e.what();
+        return false;
+    }
+    const GameTableBuilder& builder = read.builder;
+    result.games += builder.headersSeen();
+    result.unbalanced += tally.unbalanced;
+    if (!tally.unreadable.empty()) {
+        const std::vector<std::string_view> lines = splitLines(read.bytes);
+        for (UnreadableResult& game : tally.unreadable)
+            result.unreadableResults.push_back({read.record.name, lineInFile(lines, game), std::move(game.reason)});
+    }
+    result.files.push_back(read.record.name);
+    result.skipped.insert(result.skipped.end(), builder.skipped().begin(), builder.skipped().end());
+    result.filesWithoutGames.insert(result.filesWithoutGames.end(), builder.filesWithoutGames().begin(),
+                                    builder.filesWithoutGames().end());
+    return true;
+}
+
+} // namespace tallyhand

@@ -1,0 +1,185 @@
+#include "StoreSupport.h"
+
+#include "history/HandHistoryText.h"
+#include "store/BlockCodec.h"
+
+#include <gtest/gtest.h>
+
+using namespace tallyhand;
+using namespace tallyhand::test;
+
+namespace {
+
+std::string cashFile(std::initializer_list<std::pair<long long, const char*>> games)
+{
+    std::string text;
+    for (const auto& [no, cards] : games)
+        text += joinLines(cashGame(no, "Hero", cards)) + "\r\n";
+    return text;
+}
+
+} // namespace
+
+// One folder through the store and through the text writer: the export is
+// the same bytes, duplicates and a file cut short included.
+TEST(StoreImport, ExportEqualsTheTextImportOfTheSameFolder)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const std::filesystem::path&)> fill;
+    };
+    const std::vector<Case> cases{
+        {"generated", [](const auto& hands) { generate(hands, 400, 11); }},
+        {"duplicates and a cut file",
+         [](const auto& hands) {
+             generate(hands, 300, 12);
+             const auto first = listHandFiles(hands).front();
+             const std::string bytes = readBytes(hands / first);
+             writeBytes(hands / "zz copy.txt", bytes);
+             writeBytes(hands / "aa cut.txt", bytes.substr(0, bytes.size() / 3));
+         }},
+        {"hand-written edges",
+         [](const auto& hands) {
+             // Same game number with other cards, a board without turn and
+             // river, no blank line after the last game, an empty file.
+             writeBytes(hands / "a.txt", cashFile({{1, "Ah Kd"}, {2, "2c 2d"}}));
+             writeBytes(hands / "b.txt", cashFile({{1, "Qs Qh"}, {3, "Kd Ah"}}));
+             writeBytes(hands / "c.txt", joinLines(cashGame(4, "Hero", "7h 2c", "Jc 4h Th")));
+             writeBytes(hands / "d.txt", "");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const auto hands = dir.path() / "Hands";
+        std::filesystem::create_directories(hands);
+        c.fill(hands);
+        GameStore store(dir.path() / "t.db");
+        const ImportResult result = importFolder(store, hands);
+        ASSERT_TRUE(result.ok) << result.error;
+        EXPECT_EQ(exported(store, dir.path() / "exp"), textImportOf(hands, dir.path() / "ref"));
+    }
+}
+
+// The card room appends to the open table's file; every piece read on from
+// where the last read stopped gives what one read of the whole file gives.
+TEST(StoreImport, FileReadOnInPiecesEqualsOneRead)
+{
+    TempDir source;
+    generate(source.path(), 60, 21);
+    const auto names = listHandFiles(source.path());
+    std::string whole;
+    for (const auto& name : names)
+        whole += readBytes(source.path() / name) + "\r\n";
+    std::vector<std::size_t> headers;
+    for (std::size_t at = whole.find("PokerStars"); at != std::string::npos; at = whole.find("PokerStars", at + 1))
+        headers.push_back(at);
+    ASSERT_GT(headers.size(), 20u);
+    const std::size_t header2 = headers[1];
+
+    // The client writes whole hands; a read can still catch a hand's last
+    // lines half written, which the next read completes.
+    struct Case {
+        const char* name;
+        std::vector<std::size_t> cuts; // file sizes seen by successive imports
+    };
+    const std::vector<Case> cases{
+        {"at a game's start", {header2}},
+        {"inside a board line", {whole.find("Board [", header2) + 12}},
+        {"inside the summary", {whole.find("*** SUMMARY ***", header2) + 40}},
+        {"after the summary's last line", {whole.find("\r\n\r\n", whole.find("*** SUMMARY ***", header2))}},
+        {"many games at a time", {headers[2], headers[5], headers[6], headers[20]}},
+        {"nothing new in between", {header2, header2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const auto hands = dir.path() / "Hands";
+        GameStore store(dir.path() / "t.db");
+        for (std::size_t cut : c.cuts) {
+            writeBytes(hands / "table.txt", whole.substr(0, cut));
+            ASSERT_TRUE(importFolder(store, hands).ok);
+        }
+        writeBytes(hands / "table.txt", whole);
+        const ImportResult last = importFolder(store, hands);
+        ASSERT_TRUE(last.ok);
+        EXPECT_EQ(exported(store, dir.path() / "exp"), textImportOf(hands, dir.path() / "ref"));
+        // Nothing is read twice once the file stands still.
+        EXPECT_TRUE(importFolder(store, hands).files.empty());
+    }
+}
+
+TEST(StoreImport, ForgottenFileIsReadAgainWithoutAddingGamesTwice)
+{
+    TempDir dir;
+    const auto hands = dir.path() / "Hands";
+    writeBytes(hands / "a.txt", cashFile({{1, "Ah Kd"}, {2, "2c 2d"}}));
+    GameStore store(dir.path() / "t.db");
+    ASSERT_EQ(importFolder(store, hands).added, 2u);
+    // A file rewritten shorter is read from its start again.
+    writeBytes(hands / "a.txt", cashFile({{2, "2c 2d"}}));
+    const ImportResult again = importFolder(store, hands);
+    EXPECT_EQ(again.files.size(), 1u);
+    EXPECT_EQ(again.added, 0u);
+    EXPECT_EQ(store.gameCount(), 2u);
+    EXPECT_EQ(store.loadedFiles(), std::vector<std::string>{"a.txt"});
+}
+
+TEST(StoreImport, VanishedFolderIsNamedAndTheOthersImported)
+{
+    TempDir dir;
+    const auto good = dir.path() / "good";
+    writeBytes(good / "a.txt", cashFile({{1, "Ah Kd"}}));
+    writeBytes(dir.path() / "plain-file", "x");
+    GameStore store(dir.path() / "t.db");
+    StoreImport job(store, {{"gone", dir.path() / "gone"}, {"file", dir.path() / "plain-file"}, {"good", good}},
+                    "Hero");
+    const ImportResult result = job.run();
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.added, 1u);
+    ASSERT_EQ(result.folderProblems.size(), 2u);
+    EXPECT_NE(result.folderProblems[0].find("gone"), std::string::npos);
+    EXPECT_NE(result.folderProblems[1].find("plain-file"), std::string::npos);
+}
+
+// A full disk stops the import between files: what was held stays, and the
+// next import after room is freed ends where a clean one ends.
+TEST(StoreImport, FullDiskKeepsWholeFilesAndTheNextImportFinishes)
+{
+    TempDir dir;
+    const auto hands = dir.path() / "Hands";
+    generate(hands, 300, 31);
+    const auto names = listHandFiles(hands);
+    ASSERT_GT(names.size(), 3u);
+    GameStore store(dir.path() / "t.db");
+    Statement pages(store.db(), "PRAGMA page_count");
+    ASSERT_TRUE(pages.step());
+    const std::string limit = "PRAGMA max_page_count = " + std::to_string(pages.int64(0) + 40);
+    store.db().exec(limit.c_str());
+    const ImportResult full = importFolder(store, hands);
+    EXPECT_FALSE(full.ok);
+    EXPECT_TRUE(full.diskFull);
+    EXPECT_NE(full.error.find("voll"), std::string::npos);
+    // Whole files only: every imported file is in the list, nothing else is.
+    EXPECT_EQ(store.loadedFiles(), full.files);
+    EXPECT_LT(full.files.size(), names.size());
+
+    store.db().exec("PRAGMA max_page_count = 1073741823");
+    EXPECT_TRUE(importFolder(store, hands).ok);
+    EXPECT_EQ(exported(store, dir.path() / "exp"), textImportOf(hands, dir.path() / "ref"));
+}
+
+TEST(BlockCodec, LinesRoundTrip)
+{
+    const std::vector<std::vector<std::string>> cases{
+        {}, {""}, {"", ""}, {"Seat 1: Hero (1500 in chips)"}, {"a\rb", "\t", "\xe4\xf6\xfc raw bytes"}};
+    for (const auto& lines : cases) {
+        const LineList list(lines.begin(), lines.end());
+        EXPECT_EQ(unpackLines(packLines(list), list.size()), list);
+    }
+    // A wrong count or foreign bytes are damage, not data.
+    const LineList two{"a", "b"};
+    EXPECT_THROW(unpackLines(packLines(two), 3), DatabaseError);
+    EXPECT_THROW(unpackLines(packLines(two), 1), DatabaseError);
+    EXPECT_THROW(unpackLines("not zstd", 1), DatabaseError);
+}
