@@ -76,7 +76,10 @@ int import(const ImportOptions& o)
     startup.setWaitForOtherImports(!o.noWait);
     if (startup.run() != StartupOutcome::Loaded)
         return 1;
-    return o.watch ? watch(startup) : 0;
+    if (o.watch)
+        return watch(startup);
+    // The other folders were imported, but a folder that could not be read is a failure to report.
+    return startup.hadFolderProblems() ? 1 : 0;
 }
 
 CommandRun declare(CLI::App& command)

@@ -306,6 +306,7 @@ void DatabaseStartup::reportFolders(const std::vector<std::string>& problems)
     // Named in the status bar; the other folders are imported all the same.
     for (const std::string& problem : problems)
         m_view.showStatus(problem);
+    m_folderProblems = m_folderProblems || !problems.empty();
 }
 
 void DatabaseStartup::reportSkipped(const ImportResult& result)

@@ -83,6 +83,8 @@ public:
     // Whether an import waits while another process imports into the same
     // data folder (the default), or gives up with "Import läuft bereits".
     void setWaitForOtherImports(bool wait) { m_waitForImports = wait; }
+    // Whether a hand-history folder could not be read (the others were imported).
+    bool hadFolderProblems() const { return m_folderProblems; }
 
     bool pending() const { return m_pending; }
     const std::string& userName() const { return m_userName; }
@@ -95,6 +97,9 @@ public:
     // Full rebuild ("Erzeuge Statistikfiles neu"): the store emptied and
     // filled anew from every hand-history folder.
     ImportResult rebuild();
+    // What is new in the hand-history folders, through the import form
+    // ("Hand-Histories importieren…"); nothing held is emptied.
+    ImportResult importNewFiles() { return importAll(false); }
     // Imports what is new in the hand-history folders without the start-up's
     // messages (live import); false when another import holds the folder.
     // Reloads the browser lists when games came in.
@@ -121,6 +126,7 @@ private:
     std::unique_ptr<GameStore> m_store;
     bool m_pending = true;
     bool m_waitForImports = true;
+    bool m_folderProblems = false;
     std::string m_userName = "Test";
     GameDatabase m_db;
 };

@@ -7,6 +7,8 @@
 #include "app/window/DatabaseActions.h"
 #include "app/window/FileDialogs.h"
 #include "app/window/MainMenu.h"
+#include "app/window/StartupSequence.h"
+#include "history/HandHistoryGenerator.h"
 #include "history/UserConfig.h"
 
 #include <QAbstractButton>
@@ -17,6 +19,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QMessageBox>
 #include <QTextBrowser>
 
@@ -54,6 +57,27 @@ bool writeAll(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// Writes generated hand histories into `dir`; returns the number of games.
+int generateHands(const QString& dir, std::size_t games, std::uint64_t seed)
+{
+    QDir().mkpath(dir);
+    int total = 0;
+    generateHandHistories({games, seed, "Hero"}, [&](GeneratedFile&& file) {
+        if (writeAll(dir + QLatin1Char('/') + QString::fromStdString(file.name), QByteArray::fromStdString(file.bytes)))
+            total += static_cast<int>(file.games);
+    });
+    return total;
+}
+
+// The games listed in a "<number> <count>" list.
+int countSum(const QListWidget* list)
+{
+    int sum = 0;
+    for (int i = 0; i < list->count(); ++i)
+        sum += list->item(i)->text().section(QLatin1Char(' '), -1).toInt();
+    return sum;
+}
+
 // Lets a test reach the connection count of a list's click signals.
 struct SignalPeek : QObject {
     static bool connected(QObject* object, const char* signal)
@@ -69,8 +93,8 @@ class DesktopMenuTest : public QObject {
 
 private slots:
     void initTestCase();
-    void exportCopiesTheFiveFilesAndReportsAMissingOne();
-    void importAddsFoldersOnceKeepingTheUserLastAndRebuilds();
+    void importReadsChosenFoldersInPlaceOnce();
+    void exportWritesTheFiveFilesOrNamesTheFailure();
     void shortcutsEmptyTheHandOpenTheGuideAndQuit();
     void aboutNamesVersionLicenceAndLibraries();
     void everyClickableButtonAndListHasATooltip();
@@ -99,58 +123,30 @@ void DesktopMenuTest::initTestCase()
     QVERIFY(waitForStartup(*m_window));
 }
 
-void DesktopMenuTest::exportCopiesTheFiveFilesAndReportsAMissingOne()
-{
-    // Distinct bytes in every file, CR LF included, so that a mix-up or a text-mode copy shows.
-    const QString data = m_home.filePath(QStringLiteral("data"));
-    QStringList names = databaseFileNames();
-    QCOMPARE(names.size(), 5);
-    for (int i = 0; i < names.size(); ++i)
-        QVERIFY(writeAll(QDir(data).filePath(names[i]), "file " + QByteArray::number(i) + "\r\n\xe9\x00z"));
-
-    QTemporaryDir target;
-    QVERIFY(writeAll(target.filePath(QStringLiteral("games.kar")), QByteArray(100000, 'x'))); // replaced
-    m_dialogs->chosenFolder = target.path();
-    action("act_export")->trigger();
-    for (const QString& name : names)
-        QCOMPARE(readAll(target.filePath(name)), readAll(QDir(data).filePath(name)));
-    QVERIFY(m_window->statusText().contains(target.path()));
-
-    // Nothing chosen: nothing written.
-    m_dialogs->chosenFolder.clear();
-    QTemporaryDir untouched;
-    action("act_export")->trigger();
-    QVERIFY(QDir(untouched.path()).isEmpty());
-
-    // A missing file is named, and the success message is not shown.
-    QVERIFY(QFile::remove(QDir(data).filePath(QStringLiteral("Summeries.kar"))));
-    m_window->showStatus(QString());
-    QTemporaryDir second;
-    m_dialogs->chosenFolder = second.path();
-    action("act_export")->trigger();
-    QMessageBox* box = nullptr;
-    QTRY_VERIFY((box = m_window->findChild<QMessageBox*>(QStringLiteral("msg_export_failed"))) && box->isVisible());
-    QVERIFY(box->text().contains(QStringLiteral("Summeries.kar")));
-    QVERIFY(m_window->statusText().isEmpty());
-    box->close();
-    QVERIFY(!QFile::exists(second.filePath(QStringLiteral("Summeries.kar"))));
-}
-
-void DesktopMenuTest::importAddsFoldersOnceKeepingTheUserLastAndRebuilds()
+void DesktopMenuTest::importReadsChosenFoldersInPlaceOnce()
 {
     QTemporaryDir elsewhere;
     const QString folder = elsewhere.filePath(QStringLiteral("Sessions 2026"));
-    QVERIFY(writeAll(QDir(folder).filePath(QStringLiteral("a.txt")), "x"));
-    QVERIFY(writeAll(QDir(folder).filePath(QStringLiteral("b.txt")), "x"));
+    const int games = generateHands(folder, 60, 4);
+    QVERIFY(games > 0);
+    const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
+    QVERIFY(files.size() >= 1);
 
-    QSignalSpy rebuilt(m_window->startup(), &StartupSequence::rebuildFinished);
+    QSignalSpy imported(m_window->startup(), &StartupSequence::importFinished);
     m_dialogs->chosenFolder = folder;
     action("act_import_folder")->trigger();
-    QVERIFY(rebuilt.wait(60000));
-    // Two files of the same folder, and the folder again: still one entry.
-    m_dialogs->files = {QDir(folder).filePath(QStringLiteral("a.txt")), QDir(folder).filePath(QStringLiteral("b.txt"))};
+    QVERIFY(imported.wait(60000));
+    auto* tours = field<QListWidget>(*m_window, QStringLiteral("lb_tour"));
+    QCOMPARE(countSum(tours), games);
+    // Read where they stand: nothing copied into the home.
+    QVERIFY(QDir(m_home.filePath(QStringLiteral("Hands"))).entryList(QDir::Files).isEmpty());
+
+    // The files of the same folder, and the folder again: still one entry, no game twice.
+    for (const QString& name : files)
+        m_dialogs->files << QDir(folder).filePath(name);
     action("act_import_files")->trigger();
-    QVERIFY(rebuilt.wait(60000));
+    QVERIFY(imported.wait(60000));
+    QCOMPARE(countSum(tours), games);
 
     const std::string ini = readAll(m_home.filePath(QStringLiteral("Tallyhand.ini"))).toStdString();
     const std::vector<std::string> expected = {QDir(m_home.path()).filePath(QStringLiteral("Hands")).toStdString(),
@@ -168,6 +164,40 @@ void DesktopMenuTest::importAddsFoldersOnceKeepingTheUserLastAndRebuilds()
     const std::string bareIni = readAll(bare.filePath(QStringLiteral("Tallyhand.ini"))).toStdString();
     QCOMPARE(userNameFromIni(bareIni), std::string(kUserNamePlaceholder));
     QCOMPARE(handFoldersFromIni(bareIni).size(), std::size_t(2));
+}
+
+void DesktopMenuTest::exportWritesTheFiveFilesOrNamesTheFailure()
+{
+    QSignalSpy exported(m_window->mainMenu(), &MainMenu::exported);
+    QTemporaryDir target;
+    QVERIFY(writeAll(target.filePath(QStringLiteral("games.kar")), QByteArray(100000, 'x'))); // replaced
+    m_dialogs->chosenFolder = target.path();
+    action("act_export")->trigger();
+    QVERIFY(exported.wait(60000));
+    QVERIFY(m_window->statusText().contains(target.path()));
+    // The games imported before, one game block each (the file starts with their count).
+    const QByteArray games = readAll(target.filePath(QStringLiteral("games.kar")));
+    QCOMPARE(games.left(games.indexOf('\r')).toInt(), countSum(field<QListWidget>(*m_window, QStringLiteral("lb_tour"))));
+    QCOMPARE(games.count("\r\nTable '"), games.left(games.indexOf('\r')).toInt());
+    QVERIFY(readAll(target.filePath(QStringLiteral("Hole_Cards.kar"))).startsWith("VERSION2\r\n"));
+    for (const char* name : {"Board_Cards.kar", "Summeries.kar", "loaded.kar"})
+        QVERIFY2(QFile::exists(target.filePath(QString::fromLatin1(name))), name);
+
+    // Nothing chosen: nothing happens.
+    m_dialogs->chosenFolder.clear();
+    action("act_export")->trigger();
+    QVERIFY(!exported.wait(300));
+
+    // A folder that cannot be made is named, and the success message is not shown.
+    QVERIFY(writeAll(target.filePath(QStringLiteral("plain")), "x"));
+    m_dialogs->chosenFolder = target.filePath(QStringLiteral("plain/inner"));
+    action("act_export")->trigger();
+    QVERIFY(exported.wait(60000));
+    QMessageBox* box = nullptr;
+    QTRY_VERIFY((box = m_window->findChild<QMessageBox*>(QStringLiteral("msg_export_failed"))) && box->isVisible());
+    QVERIFY(box->text().contains(QStringLiteral("plain")));
+    QVERIFY(m_window->statusText().isEmpty());
+    box->close();
 }
 
 void DesktopMenuTest::shortcutsEmptyTheHandOpenTheGuideAndQuit()

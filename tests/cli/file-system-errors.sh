@@ -30,12 +30,13 @@ fails() {
 # Hands is a file.
 h=$(home hands-file)
 echo "no folder" > "$h/Hands"
-fails "$h/Hands" table --home "$h" --seed 1 --hands 2
-fails "$h/Hands" import --home "$h"
-fails "$h/Hands" gen-hands --games 3 --out "$h/Hands"
+# Readers never create a database: without one they name the data folder.
 fails "$h/data" browse --home "$h"
 fails "$h/data" stats --home "$h" --tournament 0
 fails "$h/data" replay --home "$h" --game 1
+fails "$h/Hands" table --home "$h" --seed 1 --hands 2
+fails "$h/Hands" import --home "$h"
+fails "$h/Hands" gen-hands --games 3 --out "$h/Hands"
 
 # Hands cannot be read: a link to itself.
 h=$(home hands-loop)

@@ -1,13 +1,14 @@
 #include "app/window/DatabaseActions.h"
 
 #include "app/settings/UserSettings.h"
-#include "history/DatabaseFiles.h"
+#include "history/TextDecoding.h"
 #include "history/UserConfig.h"
+#include "store/HomeStore.h"
+#include "store/StoreExport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tallyhand::app {
 
@@ -39,36 +40,15 @@ QStringList addImportSources(const QString& homeDir, const QStringList& paths, Q
     return added;
 }
 
-QStringList databaseFileNames()
+QString exportHomeDatabase(const QString& homeDir, const QString& targetDir)
 {
-    QStringList names;
-    for (const char* name : {kHoleCardsFile, kBoardsFile, kSummariesFile, kGamesFile, kLoadedFile})
-        names << QString::fromLatin1(name);
-    return names;
-}
-
-QString exportDatabaseFiles(const QString& dataDir, const QString& targetDir)
-{
-    if (!QDir().mkpath(targetDir))
-        return QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(targetDir);
-    for (const QString& name : databaseFileNames()) {
-        QFile source(QDir(dataDir).filePath(name));
-        if (!source.open(QIODevice::ReadOnly))
-            return QStringLiteral("%1 kann nicht gelesen werden: %2").arg(source.fileName(), source.errorString());
-        // Written under a temporary name first: a full disk leaves no half file.
-        QSaveFile target(QDir(targetDir).filePath(name));
-        if (!target.open(QIODevice::WriteOnly))
-            return QStringLiteral("%1 kann nicht geschrieben werden: %2").arg(target.fileName(), target.errorString());
-        while (!source.atEnd()) {
-            const QByteArray block = source.read(1 << 20);
-            if (block.isEmpty() && source.error() != QFileDevice::NoError)
-                return QStringLiteral("%1 kann nicht gelesen werden: %2").arg(source.fileName(), source.errorString());
-            if (target.write(block) != block.size())
-                return QStringLiteral("%1 kann nicht geschrieben werden: %2")
-                    .arg(target.fileName(), target.errorString());
-        }
-        if (!target.commit())
-            return QStringLiteral("%1 kann nicht geschrieben werden: %2").arg(target.fileName(), target.errorString());
+    const OpenedStore opened = openHomeStore(HomeFolders{QFile::encodeName(homeDir).toStdString()}, false);
+    if (!opened.store)
+        return QString::fromStdString(decodeForDisplay(opened.error));
+    try {
+        exportDatabaseFiles(*opened.store, QFile::encodeName(targetDir).toStdString());
+    } catch (const std::exception& e) {
+        return QString::fromStdString(decodeForDisplay(e.what()));
     }
     return {};
 }

@@ -13,12 +13,9 @@ namespace tallyhand::app {
 // Returns the folders added, or sets `error`.
 QStringList addImportSources(const QString& homeDir, const QStringList& paths, QString* error);
 
-// Copies the five database files of `dataDir` into `targetDir`, replacing
-// files of the same names there. Returns an error text naming the file that
-// failed, empty on success.
-QString exportDatabaseFiles(const QString& dataDir, const QString& targetDir);
-
-// The five files, in the order the import writes them.
-QStringList databaseFileNames();
+// Writes the five exchange files of the home's database into `targetDir`
+// through a connection of its own, so it may run in a worker. Returns an error
+// text naming what failed, empty on success.
+QString exportHomeDatabase(const QString& homeDir, const QString& targetDir);
 
 } // namespace tallyhand::app

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace tallyhand::app {
 
@@ -28,6 +29,7 @@ MainMenu::MainMenu(Tfrm_tallyhand* window)
               std::filesystem::path(QDir::homePath().toStdString())}
 {
     setObjectName(QStringLiteral("main_menu"));
+    connect(&m_export, &QFutureWatcher<QString>::finished, this, &MainMenu::exportFinished);
     buildFileMenu();
     buildViewMenu();
     buildHelpMenu();
@@ -183,23 +185,36 @@ void MainMenu::importHandHistories(const QStringList& paths)
     if (!added.isEmpty())
         m_window->showStatus(QStringLiteral("Neu in der Liste der Hand-History-Ordner: ")
                              + added.join(QStringLiteral(", ")));
-    m_window->startup()->rebuild();
+    // Only what the database does not hold yet is read; the folders stay where they are.
+    m_window->startup()->importNewFiles();
 }
 
 void MainMenu::exportDatabase(const QString& folder)
 {
     if (importRunning())
         return;
-    const QString error = exportDatabaseFiles(QString::fromStdString(m_window->dataDir().string()), folder);
+    if (m_export.isRunning())
+        return;
+    m_window->showStatus(QStringLiteral("Die Datenbankdateien werden nach %1 exportiert …").arg(folder));
+    m_exportFolder = folder;
+    m_export.setFuture(QtConcurrent::run(exportHomeDatabase, m_window->homeDir(), folder));
+}
+
+void MainMenu::exportFinished()
+{
+    const QString error = m_export.result();
     if (error.isEmpty()) {
-        m_window->showStatus(QStringLiteral("Die Datenbankdateien wurden nach %1 exportiert.").arg(folder));
+        m_window->showStatus(QStringLiteral("Die Datenbankdateien wurden nach %1 exportiert.").arg(m_exportFolder));
+        emit exported();
         return;
     }
+    m_window->showStatus(QString());
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tallyhand"),
                                 QStringLiteral("Der Export ist fehlgeschlagen.\n") + error, QMessageBox::Ok, m_window);
     box->setObjectName(QStringLiteral("msg_export_failed"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+    emit exported();
 }
 
 void MainMenu::showGuide()

@@ -2,7 +2,9 @@
 
 #include "history/CardRoomFolders.h"
 
+#include <QFutureWatcher>
 #include <QObject>
+#include <QString>
 
 #include <functional>
 #include <memory>
@@ -36,8 +38,12 @@ public:
     SettingsDialog* openSettings(std::function<void(bool)> done = {});
     // "Hand-Histories importieren…" with the chosen files or folders.
     void importHandHistories(const QStringList& paths);
-    // "Exportieren…" into the chosen folder.
+    // "Exportieren…" into the chosen folder, in a worker.
     void exportDatabase(const QString& folder);
+
+signals:
+    // An export ended, written or reported as failed.
+    void exported();
 
 private:
     void buildFileMenu();
@@ -47,12 +53,15 @@ private:
     bool importRunning();
     void showGuide();
     void showAbout();
+    void exportFinished();
 
     Tfrm_tallyhand* m_window;
     std::unique_ptr<FileDialogs> m_dialogs;
     CardRoomRoots m_roots;
     QMenu* m_file = nullptr;
     QAction* m_quit = nullptr;
+    QFutureWatcher<QString> m_export;
+    QString m_exportFolder;
 };
 
 } // namespace tallyhand::app

@@ -210,24 +210,36 @@ void StartupSequence::start()
 
 void StartupSequence::rebuild()
 {
+    runImport([this] { return m_core->rebuild(); }, "Die Spieldaten konnten nicht neu erzeugt werden.",
+              &StartupSequence::rebuildFinished);
+}
+
+void StartupSequence::importNewFiles()
+{
+    runImport([this] { return m_core->importNewFiles(); }, startup_text::kImportFailed,
+              &StartupSequence::importFinished);
+}
+
+void StartupSequence::runImport(std::function<ImportResult()> import, const char* message,
+                                void (StartupSequence::*finished)())
+{
     if (m_running)
         return;
     begin();
     startWorker(
-        [this] {
-            const ImportResult result = m_core->rebuild();
+        [this, import = std::move(import), message] {
+            const ImportResult result = import();
             if (result.ok) {
                 m_core->loadDatabase();
                 m_loaded = true;
             } else {
-                m_view->showMessage("Die Spieldaten konnten nicht neu erzeugt werden.\r\n"
-                                    + decodeForDisplay(result.error));
+                m_view->showMessage(std::string(message) + "\r\n" + decodeForDisplay(result.error));
             }
             m_view->showStatus(startup_text::kOk);
         },
-        [this](const QString& error) {
+        [this, finished](const QString& error) {
             end(error);
-            emit rebuildFinished();
+            emit(this->*finished)();
         });
 }
 

@@ -37,6 +37,9 @@ public:
     // Button87Click: deletes the database files, imports every hand-history
     // file anew, then loads the database again.
     void rebuild();
+    // Imports what is new in the hand-history folders with the import form's
+    // progress, then loads the browser lists again.
+    void importNewFiles();
     // Ends waiting work before the window goes away.
     void shutdown();
 
@@ -57,6 +60,7 @@ public:
 signals:
     void finished();
     void rebuildFinished();
+    void importFinished();
     void importFormOpened(Tfrm_main_2* form);
 
 private:
@@ -71,6 +75,8 @@ private:
     void publish();
 
     // Worker side.
+    // Runs `import` in the worker, then loads the database; `message` heads a failure.
+    void runImport(std::function<ImportResult()> import, const char* message, void (StartupSequence::*finished)());
     void startWorker(std::function<void()> work, std::function<void(const QString& error)> done);
     void post(std::function<void()> call);
     bool await(std::function<void(std::function<void(bool)>)> start);
