@@ -7,6 +7,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -82,7 +84,19 @@ Tcardcount entryRow(const Statement& row, int first)
 GameStore::GameStore(const std::filesystem::path& file) : m_db(file, true)
 {
     // The first statement reads the file: a file that is not a database fails here.
-    m_db.exec("PRAGMA journal_mode=WAL");
+    // Switching to WAL needs the file to itself and SQLite may report a second
+    // process opening it at the same moment as busy without waiting, so try again.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    for (;;) {
+        try {
+            m_db.exec("PRAGMA journal_mode=WAL");
+            break;
+        } catch (const StoreError& e) {
+            if ((e.code() & 0xff) != SQLITE_BUSY || std::chrono::steady_clock::now() > giveUp)
+                throw;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
     m_db.exec("PRAGMA synchronous=NORMAL");
     m_db.exec("PRAGMA foreign_keys=OFF");
     // Room for the indexes of a large history while importing.
