@@ -484,13 +484,12 @@ void enumerateLastCards(const RunContext& ctx, const SimulationSetup& setup, Loc
                     for (int i = inSuit; i < Missing; ++i)
                         ranks[static_cast<std::size_t>(i)] = rest[static_cast<std::size_t>(i - inSuit)];
                     // A flush beats whatever its holder's cards make without
-                    // it, so only those who hold one change, upwards.
+                    // it, and no value without a flush equals a flush: the
+                    // best flush wins alone or changes nothing.
                     const Outcome before = plain[indexOf(ranks)];
                     if (top < before.best)
                         return;
-                    const Outcome after = top > before.best ? Outcome{top, flushHolders}
-                                                            : Outcome{before.best, before.holders | flushHolders};
-                    DealScorer::count(after, weight, counts);
+                    DealScorer::count(Outcome{top, flushHolders}, weight, counts);
                     DealScorer::count(before, ~weight + 1, counts); // minus weight, modulo 2^64
                 });
             };
