@@ -422,10 +422,11 @@ void forEachFewRanks(const std::array<int, 13>& available, int size, F&& f)
     }
 }
 
-// The exact count for one or two board cards to come, in the two steps of
-// enumerateExact. So few rank multisets are left that each one's outcome
-// without a flush is kept from step 1; a board with a flush then only needs
-// the best flush held on it compared with that outcome.
+// The exact count for one or two board cards to come. So few rank multisets
+// are left that each one's outcome without a flush is kept; the boards on
+// which somebody may hold a flush, found by suit as in enumerateExact, only
+// compare the best flush with it, and each multiset is counted once at the
+// end with the boards that no flush took.
 template <int Players, int Missing>
 void enumerateLastCards(const RunContext& ctx, const SimulationSetup& setup, LocalCounts& counts)
 {
@@ -440,8 +441,16 @@ void enumerateLastCards(const RunContext& ctx, const SimulationSetup& setup, Loc
         bySuit[s][static_cast<std::size_t>(suitSize[s]++)] = c;
     }
 
-    // By the dealt ranks: the rank, or 13 * the lower + the higher.
-    std::array<Outcome, Missing == 1 ? 13 : 13 * 13> plain;
+    // By the dealt ranks (the rank, or 13 * the lower + the higher): the
+    // outcome without a flush, and the boards it stands for once those with
+    // a winning flush are taken out.
+    struct RankBoards {
+        Outcome plain;
+        std::uint64_t boards;
+    };
+    std::array<RankBoards, Missing == 1 ? 13 : 13 * 13> byRanks;
+    std::array<std::uint8_t, Missing == 1 ? 13 : 13 * 13> dealt;
+    std::size_t dealtCount = 0;
     const auto indexOf = [](const std::array<int, 2>& ranks) {
         if constexpr (Missing == 1)
             return static_cast<std::size_t>(ranks[0]);
@@ -453,9 +462,9 @@ void enumerateLastCards(const RunContext& ctx, const SimulationSetup& setup, Loc
         std::uint32_t key = fixedRankKey;
         for (int i = 0; i < Missing; ++i)
             key += HandEvaluator::kRankKeys[static_cast<std::size_t>(ranks[static_cast<std::size_t>(i)])];
-        const Outcome outcome = DealScorer::outcomeOf<Players>(ctx.scorer.valuesWithoutFlush<Players>(key));
-        plain[indexOf(ranks)] = outcome;
-        DealScorer::count(outcome, weight, counts);
+        const std::size_t index = indexOf(ranks);
+        byRanks[index] = {DealScorer::outcomeOf<Players>(ctx.scorer.valuesWithoutFlush<Players>(key)), weight};
+        dealt[dealtCount++] = static_cast<std::uint8_t>(index);
         counts.deals += weight;
     });
 
@@ -476,22 +485,26 @@ void enumerateLastCards(const RunContext& ctx, const SimulationSetup& setup, Loc
                     top = std::max(top, flushes[static_cast<std::size_t>(p)]);
                 if (top == 0)
                     return;
-                unsigned flushHolders = 0;
-                for (int p = 0; p < Players; ++p)
-                    flushHolders |= static_cast<unsigned>(flushes[static_cast<std::size_t>(p)] == top) << p;
+                std::uint64_t flushWins = 0;
                 forEachFewRanks(others, Missing - inSuit, [&](const std::array<int, 2>& rest, std::uint64_t weight) {
                     std::array<int, 2> ranks = suitRanks;
                     for (int i = inSuit; i < Missing; ++i)
                         ranks[static_cast<std::size_t>(i)] = rest[static_cast<std::size_t>(i - inSuit)];
                     // A flush beats whatever its holder's cards make without
                     // it, and no value without a flush equals a flush: the
-                    // best flush wins alone or changes nothing.
-                    const Outcome before = plain[indexOf(ranks)];
-                    if (top < before.best)
+                    // best flush takes the deal or changes nothing.
+                    RankBoards& boards = byRanks[indexOf(ranks)];
+                    if (top < boards.plain.best)
                         return;
-                    DealScorer::count(Outcome{top, flushHolders}, weight, counts);
-                    DealScorer::count(before, ~weight + 1, counts); // minus weight, modulo 2^64
+                    boards.boards -= weight;
+                    flushWins += weight;
                 });
+                if (flushWins == 0)
+                    return;
+                unsigned flushHolders = 0;
+                for (int p = 0; p < Players; ++p)
+                    flushHolders |= static_cast<unsigned>(flushes[static_cast<std::size_t>(p)] == top) << p;
+                DealScorer::count(Outcome{top, flushHolders}, flushWins, counts);
             };
             const auto& cards = bySuit[s];
             if (inSuit == 0)
@@ -508,6 +521,11 @@ void enumerateLastCards(const RunContext& ctx, const SimulationSetup& setup, Loc
                            {first, rankOf(cards[static_cast<std::size_t>(j)]) - 2});
             }
         }
+    }
+
+    for (std::size_t i = 0; i < dealtCount; ++i) {
+        const RankBoards& boards = byRanks[dealt[i]];
+        DealScorer::count(boards.plain, boards.boards, counts);
     }
 }
 
