@@ -23,6 +23,12 @@ struct LocalCounts {
     std::uint64_t deals = 0;
 };
 
+// The best value on a board and the players holding it, one bit each.
+struct Outcome {
+    HandValue best;
+    unsigned holders;
+};
+
 // Decides deals on a finished board and counts them.
 class DealScorer {
 public:
@@ -77,10 +83,8 @@ public:
         return values;
     }
 
-    // Adds `weight` deals with these values (modulo 2^64, so a negative weight takes them back).
     template <int Players>
-    [[gnu::always_inline]] static void count(const std::array<HandValue, Players>& values, std::uint64_t weight,
-                                             LocalCounts& counts)
+    [[gnu::always_inline]] static Outcome outcomeOf(const std::array<HandValue, Players>& values)
     {
         HandValue best = values[0];
 #pragma GCC unroll 10
@@ -90,7 +94,14 @@ public:
 #pragma GCC unroll 10
         for (int p = 0; p < Players; ++p)
             holders |= static_cast<unsigned>(values[p] == best) << p;
-        const auto cls = static_cast<std::size_t>(handClassOf(best));
+        return {best, holders};
+    }
+
+    // Adds `weight` deals with this outcome (modulo 2^64, so a negative weight takes them back).
+    [[gnu::always_inline]] static void count(Outcome outcome, std::uint64_t weight, LocalCounts& counts)
+    {
+        const auto cls = static_cast<std::size_t>(handClassOf(outcome.best));
+        unsigned holders = outcome.holders;
         if ((holders & (holders - 1)) == 0) {
             counts.wins[static_cast<std::size_t>(std::countr_zero(holders))][cls] += weight;
         } else {
@@ -101,6 +112,13 @@ public:
                 counts.splitShares[p] += share;
             }
         }
+    }
+
+    template <int Players>
+    [[gnu::always_inline]] static void count(const std::array<HandValue, Players>& values, std::uint64_t weight,
+                                             LocalCounts& counts)
+    {
+        count(outcomeOf<Players>(values), weight, counts);
     }
 
     // Moves `weight` deals counted with the values `before` to the values
@@ -378,6 +396,139 @@ void enumerateExact(const RunContext& ctx, const SimulationSetup& setup, LocalCo
     }
 }
 
+// Calls f(ranks, weight) for every multiset of `size` (0 to 2) ranks drawn from
+// `available` cards per rank (index rank - 2): its ranks ascending, and the
+// number of card sets it stands for.
+template <typename F>
+void forEachFewRanks(const std::array<int, 13>& available, int size, F&& f)
+{
+    if (size == 0) {
+        f(std::array<int, 2>{}, std::uint64_t{1});
+        return;
+    }
+    for (int a = 0; a < 13; ++a) {
+        const auto na = static_cast<std::size_t>(available[static_cast<std::size_t>(a)]);
+        if (na == 0)
+            continue;
+        if (size == 1) {
+            f(std::array<int, 2>{a, 0}, std::uint64_t{na});
+            continue;
+        }
+        if (na >= 2)
+            f(std::array<int, 2>{a, a}, kChoose[na][2]);
+        for (int b = a + 1; b < 13; ++b)
+            if (const auto nb = static_cast<std::uint64_t>(available[static_cast<std::size_t>(b)]); nb != 0)
+                f(std::array<int, 2>{a, b}, na * nb);
+    }
+}
+
+// The exact count for one or two board cards to come. So few rank multisets
+// are left that each one's outcome without a flush is kept; the boards on
+// which somebody may hold a flush, found by suit as in enumerateExact, only
+// compare the best flush with it, and each multiset is counted once at the
+// end with the boards that no flush took.
+template <int Players, int Missing>
+void enumerateLastCards(const RunContext& ctx, const SimulationSetup& setup, LocalCounts& counts)
+{
+    static_assert(Missing == 1 || Missing == 2);
+    const HandEvaluator& ev = ctx.evaluator;
+    std::array<int, 13> available{};
+    std::array<std::array<Card, 13>, 4> bySuit;
+    std::array<int, 4> suitSize{};
+    for (Card c : ctx.deck) {
+        ++available[static_cast<std::size_t>(rankOf(c) - 2)];
+        const auto s = static_cast<std::size_t>(suitOf(c) - 1);
+        bySuit[s][static_cast<std::size_t>(suitSize[s]++)] = c;
+    }
+
+    // By the dealt ranks (the rank, or 13 * the lower + the higher): the
+    // outcome without a flush, and the boards it stands for once those with
+    // a winning flush are taken out.
+    struct RankBoards {
+        Outcome plain;
+        std::uint64_t boards;
+    };
+    std::array<RankBoards, Missing == 1 ? 13 : 13 * 13> byRanks;
+    std::array<std::uint8_t, Missing == 1 ? 13 : 13 * 13> dealt;
+    std::size_t dealtCount = 0;
+    const auto indexOf = [](const std::array<int, 2>& ranks) {
+        if constexpr (Missing == 1)
+            return static_cast<std::size_t>(ranks[0]);
+        else
+            return static_cast<std::size_t>(13 * std::min(ranks[0], ranks[1]) + std::max(ranks[0], ranks[1]));
+    };
+    const auto fixedRankKey = static_cast<std::uint32_t>(ctx.fixedBoard.key);
+    forEachFewRanks(available, Missing, [&](const std::array<int, 2>& ranks, std::uint64_t weight) {
+        std::uint32_t key = fixedRankKey;
+        for (int i = 0; i < Missing; ++i)
+            key += HandEvaluator::kRankKeys[static_cast<std::size_t>(ranks[static_cast<std::size_t>(i)])];
+        const std::size_t index = indexOf(ranks);
+        byRanks[index] = {DealScorer::outcomeOf<Players>(ctx.scorer.valuesWithoutFlush<Players>(key)), weight};
+        dealt[dealtCount++] = static_cast<std::uint8_t>(index);
+        counts.deals += weight;
+    });
+
+    const SuitCounts suits(setup);
+    for (std::size_t s = 0; s < 4; ++s) {
+        std::array<int, 13> others = available;
+        const int size = suitSize[s];
+        for (int i = 0; i < size; ++i)
+            --others[static_cast<std::size_t>(rankOf(bySuit[s][static_cast<std::size_t>(i)]) - 2)];
+        const int fewestInSuit = std::max(0, 5 - suits.fixed[s] - suits.mostHole[s]);
+        for (int inSuit = fewestInSuit; inSuit <= std::min(Missing, size); ++inSuit) {
+            // `board`: the fixed cards and the dealt ones of the suit, whose
+            // ranks come first in `suitRanks`.
+            const auto decide = [&](const EvalHand& board, const std::array<int, 2>& suitRanks) {
+                const auto flushes = ctx.scorer.withFlushes<Players>(board, std::array<HandValue, Players>{});
+                HandValue top = 0;
+                for (int p = 0; p < Players; ++p)
+                    top = std::max(top, flushes[static_cast<std::size_t>(p)]);
+                if (top == 0)
+                    return;
+                std::uint64_t flushWins = 0;
+                forEachFewRanks(others, Missing - inSuit, [&](const std::array<int, 2>& rest, std::uint64_t weight) {
+                    std::array<int, 2> ranks = suitRanks;
+                    for (int i = inSuit; i < Missing; ++i)
+                        ranks[static_cast<std::size_t>(i)] = rest[static_cast<std::size_t>(i - inSuit)];
+                    // A flush beats whatever its holder's cards make without
+                    // it, and no value without a flush equals a flush: the
+                    // best flush takes the deal or changes nothing.
+                    RankBoards& boards = byRanks[indexOf(ranks)];
+                    if (top < boards.plain.best)
+                        return;
+                    boards.boards -= weight;
+                    flushWins += weight;
+                });
+                if (flushWins == 0)
+                    return;
+                unsigned flushHolders = 0;
+                for (int p = 0; p < Players; ++p)
+                    flushHolders |= static_cast<unsigned>(flushes[static_cast<std::size_t>(p)] == top) << p;
+                DealScorer::count(Outcome{top, flushHolders}, flushWins, counts);
+            };
+            const auto& cards = bySuit[s];
+            if (inSuit == 0)
+                decide(ctx.fixedBoard, {});
+            for (int i = 0; inSuit > 0 && i < size; ++i) {
+                const EvalHand withFirst = ctx.fixedBoard + ev.card(cards[static_cast<std::size_t>(i)]);
+                const int first = rankOf(cards[static_cast<std::size_t>(i)]) - 2;
+                if (inSuit == 1) {
+                    decide(withFirst, {first, 0});
+                    continue;
+                }
+                for (int j = i + 1; j < size; ++j)
+                    decide(withFirst + ev.card(cards[static_cast<std::size_t>(j)]),
+                           {first, rankOf(cards[static_cast<std::size_t>(j)]) - 2});
+            }
+        }
+    }
+
+    for (std::size_t i = 0; i < dealtCount; ++i) {
+        const RankBoards& boards = byRanks[dealt[i]];
+        DealScorer::count(boards.plain, boards.boards, counts);
+    }
+}
+
 } // namespace
 
 std::uint64_t exactBoardCount(const SimulationSetup& setup)
@@ -424,7 +575,9 @@ SimulationCounters runSimulation(const SimulationSetup& setup, const SimulationO
                 withMissing(ctx.missing, [&](auto missing) {
                     constexpr int kMissing = decltype(missing)::value;
                     if (exact) {
-                        if constexpr (kMissing > 0)
+                        if constexpr (kMissing == 1 || kMissing == 2)
+                            enumerateLastCards<kPlayers, kMissing>(ctx, setup, counts);
+                        else if constexpr (kMissing > 0)
                             enumerateExact<kPlayers, kMissing>(ctx, setup, counts);
                     } else if (options.exact) {
                         ctx.scorer.score<kPlayers>(ctx.fixedBoard, counts); // complete board: one deal

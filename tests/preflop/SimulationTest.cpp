@@ -43,6 +43,7 @@ void countReference(const SimulationSetup& setup, const std::vector<Card>& board
         for (int p : d.players) {
             ++counters.splits[p];
             ++counters.splitsByCategory[p][category];
+            counters.splitShares[p] += kShareUnit / d.players.size();
         }
     }
     ++counters.deals;
@@ -85,6 +86,7 @@ void expectSameCounters(const SimulationCounters& a, const SimulationCounters& b
     EXPECT_EQ(a.splits, b.splits);
     EXPECT_EQ(a.winsByCategory, b.winsByCategory);
     EXPECT_EQ(a.splitsByCategory, b.splitsByCategory);
+    EXPECT_EQ(a.splitShares, b.splitShares);
 }
 
 SimulationCounters exact(const SimulationSetup& setup, unsigned threads = 1)
@@ -159,6 +161,51 @@ TEST(Simulation, ExactCountsOfRandomSituationsMatchFullEnumeration)
     for (int i = 0; i < 40; ++i) {
         SimulationSetup setup = randomSituation(random);
         setup.board.resize(3 + random.below(2)); // flop, or flop and turn
+        expectSameCounters(exact(setup), referenceExact(setup));
+        if (::testing::Test::HasFailure())
+            FAIL() << "situation " << i;
+    }
+}
+
+// Flushes made on the flop, drawn to with one or two cards, held by several
+// players or by the board alone, against full houses on a paired board.
+TEST(Simulation, ExactCountsWithFlushesToComeMatchFullEnumeration)
+{
+    const std::vector<SimulationSetup> fixedCases{
+        setupOf({{"Ah", "Kh"}, {"Qh", "2h"}, {"Jc", "Jd"}, {"5h", "4c"}}, {"Th", "9h", "3h"}),
+        setupOf({{"As", "Kd"}, {"7c", "7d"}, {"2c", "3d"}}, {"Th", "9h", "8h"}),
+        setupOf({{"6h", "5h"}, {"Ah", "Kc"}, {"9s", "9d"}}, {"7h", "8h", "9h", "2c"}),
+        setupOf({{"Ah", "Kh"}, {"Qh", "Jh"}, {"Td", "Tc"}}, {"Th", "9h", "2s"}),
+        setupOf({{"Ac", "Ks"}, {"Qd", "Qs"}}, {"Th", "9h", "2h", "3h"}),
+    };
+    for (std::size_t i = 0; i < fixedCases.size(); ++i) {
+        expectSameCounters(exact(fixedCases[i]), referenceExact(fixedCases[i]));
+        if (::testing::Test::HasFailure())
+            FAIL() << "case " << i;
+    }
+
+    // Random situations whose cards are mostly of one suit.
+    FastRandom random(19);
+    for (int i = 0; i < 40; ++i) {
+        CardMask used = 0;
+        const auto draw = [&] {
+            for (;;) {
+                auto c = static_cast<Card>(random.below(kCardCount));
+                if (random.below(3) != 0)
+                    c = makeCard(rankOf(c), 1);
+                if (!contains(used, c)) {
+                    used |= maskOf(c);
+                    return c;
+                }
+            }
+        };
+        SimulationSetup setup;
+        const int players = 2 + static_cast<int>(random.below(9));
+        for (int p = 0; p < players; ++p)
+            setup.hands.push_back({draw(), draw()});
+        setup.board.resize(3 + random.below(2));
+        for (Card& c : setup.board)
+            c = draw();
         expectSameCounters(exact(setup), referenceExact(setup));
         if (::testing::Test::HasFailure())
             FAIL() << "situation " << i;
