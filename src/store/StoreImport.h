@@ -17,6 +17,7 @@ namespace tallyhand {
 struct HandFolder {
     std::string key;
     std::filesystem::path path;
+    std::vector<std::string> only{}; // when not empty, just these files of it
 };
 
 // What the import form shows while the import runs.
@@ -93,5 +94,9 @@ private:
 std::vector<HandFolder> handFoldersOf(const std::filesystem::path& home, std::string_view iniText);
 // The same from the home's "Tallyhand.ini" (none: the home's "Hands").
 std::vector<HandFolder> configuredHandFolders(const std::filesystem::path& home);
+// Files and folders the user chose to import where they are ("Hand-Histories
+// importieren…"): each folder whole, each file with the others chosen from
+// its folder. A file imported this way is read on when it grows, like any other.
+std::vector<HandFolder> chosenHandFolders(const std::vector<std::filesystem::path>& chosen);
 
 } // namespace tallyhand
