@@ -84,17 +84,16 @@ Tcardcount entryRow(const Statement& row, int first)
 GameStore::GameStore(const std::filesystem::path& file) : m_db(file, true)
 {
     // The first statement reads the file: a file that is not a database fails here.
-    // Switching to WAL needs the file to itself and SQLite may report a second
-    // process opening it at the same moment as busy without waiting, so try again.
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    for (;;) {
+    // Switching a new file to WAL needs it alone, and SQLite does not wait for
+    // that: a second process creating it at the same moment tries again.
+    for (int attempt = 1;; ++attempt) {
         try {
             m_db.exec("PRAGMA journal_mode=WAL");
             break;
         } catch (const StoreError& e) {
-            if ((e.code() & 0xff) != SQLITE_BUSY || std::chrono::steady_clock::now() > giveUp)
+            if (e.code() != SQLITE_BUSY || attempt == 100)
                 throw;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
     }
     m_db.exec("PRAGMA synchronous=NORMAL");
@@ -189,6 +188,10 @@ GameTables GameStore::loadTables()
 
 GameTables GameStore::loadGames(const std::vector<std::int64_t>& gameNos)
 {
+    // A large share of all games (the cash games, say) is read faster by
+    // walking each table once than by looking every game up.
+    if (gameNos.size() * 8 > gameCount())
+        return scanGames(gameNos);
     GameTables tables;
     GameSet wanted(m_db, gameNos);
     {
@@ -218,6 +221,38 @@ GameTables GameStore::loadGames(const std::vector<std::int64_t>& gameNos)
         AGame& table = summaries ? tables.summaries : tables.game_records;
         while (rows.step())
             table.push_back(blockRow(rows));
+    }
+    return tables;
+}
+
+GameTables GameStore::scanGames(const std::vector<std::int64_t>& gameNos)
+{
+    const std::unordered_set<std::int64_t> wanted(gameNos.begin(), gameNos.end());
+    GameTables tables;
+    {
+        Statement entries(m_db, "SELECT id, card1, card2, suited, count FROM hole_cards ORDER BY id");
+        Statement refs(m_db, "SELECT game_no, tour_no, table_name, header FROM hole_refs WHERE entry = ? ORDER BY id");
+        while (entries.step()) {
+            Tcardcount entry = entryRow(entries, 1);
+            refs.reset().bind(1, entries.int64(0));
+            while (refs.step())
+                if (wanted.contains(refs.int64(0)))
+                    entry.game_refs.push_back(refRow(refs, 0));
+            if (!entry.game_refs.empty())
+                tables.hole_cards.push_back(std::move(entry));
+        }
+    }
+    forEachBoard([&](const TBoard& board) {
+        if (wanted.contains(board.game.game_no))
+            tables.boards.push_back(board);
+    });
+    for (const bool summaries : {true, false}) {
+        Statement rows(m_db, summaries ? "SELECT game_no, tour_no, line_count, lines FROM summaries ORDER BY id"
+                                       : "SELECT game_no, tour_no, line_count, lines FROM game_records ORDER BY id");
+        AGame& table = summaries ? tables.summaries : tables.game_records;
+        while (rows.step())
+            if (wanted.contains(rows.int64(0)))
+                table.push_back(blockRow(rows));
     }
     return tables;
 }

@@ -94,6 +94,9 @@ public:
     std::size_t rowCount(const char* table);
 
 private:
+    // loadGames for a large share of all games: each table walked once.
+    GameTables scanGames(const std::vector<std::int64_t>& gameNos);
+
     // Whether a game number may be held in a table (see beginMerge).
     struct Highest {
         std::int64_t value = 0;

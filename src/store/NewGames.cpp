@@ -15,8 +15,10 @@ GameDatabase readBrowserLists(GameStore& store)
     return lists;
 }
 
-NewGames importNewGames(GameStore& store, const HomeFolders& folders, const std::string& userName,
-                        const std::atomic<bool>* stop)
+namespace {
+
+NewGames importFrom(GameStore& store, const HomeFolders& folders, std::vector<HandFolder> handFolders,
+                    const std::string& userName, const std::atomic<bool>* stop)
 {
     NewGames round;
     ImportLock lock(folders.data());
@@ -24,11 +26,25 @@ NewGames importNewGames(GameStore& store, const HomeFolders& folders, const std:
         round.busy = true;
         return round;
     }
-    StoreImport job(store, configuredHandFolders(folders.home), userName);
+    StoreImport job(store, std::move(handFolders), userName);
     round.result = job.run({}, stop);
     if (round.result.added > 0 || !round.result.files.empty())
         round.lists = readBrowserLists(store);
     return round;
+}
+
+} // namespace
+
+NewGames importNewGames(GameStore& store, const HomeFolders& folders, const std::string& userName,
+                        const std::atomic<bool>* stop)
+{
+    return importFrom(store, folders, configuredHandFolders(folders.home), userName, stop);
+}
+
+NewGames importChosen(GameStore& store, const HomeFolders& folders, const std::string& userName,
+                      const std::vector<std::filesystem::path>& chosen, const std::atomic<bool>* stop)
+{
+    return importFrom(store, folders, chosenHandFolders(chosen), userName, stop);
 }
 
 } // namespace tallyhand

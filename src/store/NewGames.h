@@ -22,5 +22,8 @@ struct NewGames {
 // (the caller's connection), unless another import holds the folder.
 NewGames importNewGames(GameStore& store, const HomeFolders& folders, const std::string& userName,
                         const std::atomic<bool>* stop = nullptr);
+// The same for files and folders the user chose (see chosenHandFolders).
+NewGames importChosen(GameStore& store, const HomeFolders& folders, const std::string& userName,
+                      const std::vector<std::filesystem::path>& chosen, const std::atomic<bool>* stop = nullptr);
 
 } // namespace tallyhand

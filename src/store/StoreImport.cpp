@@ -6,6 +6,7 @@
 #include "store/GameStore.h"
 #include "store/StoredResults.h"
 
+#include <algorithm>
 #include <fstream>
 #include <future>
 
@@ -87,6 +88,31 @@ std::vector<std::filesystem::path> configuredHandPaths(const std::filesystem::pa
     return paths;
 }
 
+std::vector<HandFolder> chosenHandFolders(const std::vector<std::filesystem::path>& chosen)
+{
+    std::vector<HandFolder> folders;
+    const auto folderOf = [&](const std::filesystem::path& dir) -> HandFolder& {
+        const std::string key = dir.string();
+        for (HandFolder& folder : folders)
+            if (folder.key == key)
+                return folder;
+        return folders.emplace_back(HandFolder{key, dir, {}});
+    };
+    for (const std::filesystem::path& given : chosen) {
+        std::error_code ec;
+        const std::filesystem::path path = std::filesystem::absolute(given, ec).lexically_normal();
+        if (std::filesystem::is_directory(path, ec)) {
+            folderOf(path).only.clear();
+            continue;
+        }
+        HandFolder& folder = folderOf(path.parent_path());
+        // A folder chosen whole stays whole.
+        if (std::find(chosen.begin(), chosen.end(), path.parent_path()) == chosen.end())
+            folder.only.push_back(path.filename().string());
+    }
+    return folders;
+}
+
 StoreImport::StoreImport(GameStore& store, std::vector<HandFolder> folders, std::string userName)
     : m_store(store), m_folders(std::move(folders)), m_userName(std::move(userName))
 {
@@ -104,6 +130,10 @@ std::vector<PendingFile> StoreImport::pendingFiles(std::vector<std::string>* pro
                 problems->push_back(e.what());
             continue;
         }
+        if (!folder.only.empty())
+            std::erase_if(names, [&](const std::string& name) {
+                return std::find(folder.only.begin(), folder.only.end(), name) == folder.only.end();
+            });
         const auto records = m_store.handFilesOf(folder.key);
         for (std::string& name : names) {
             const std::filesystem::path file = folder.path / name;

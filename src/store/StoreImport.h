@@ -17,6 +17,7 @@ namespace tallyhand {
 struct HandFolder {
     std::string key;
     std::filesystem::path path;
+    std::vector<std::string> only{}; // when not empty, just these files of it
 };
 
 // What the import form shows while the import runs.
@@ -98,5 +99,9 @@ std::vector<HandFolder> handFoldersOf(const std::filesystem::path& home, std::st
 std::vector<HandFolder> configuredHandFolders(const std::filesystem::path& home);
 // Where those folders are now.
 std::vector<std::filesystem::path> configuredHandPaths(const std::filesystem::path& home);
+// Files and folders the user chose to import where they are ("Hand-Histories
+// importieren…"): each folder whole, each file with the others chosen from
+// its folder. A file imported this way is read on when it grows, like any other.
+std::vector<HandFolder> chosenHandFolders(const std::vector<std::filesystem::path>& chosen);
 
 } // namespace tallyhand

@@ -183,3 +183,41 @@ TEST(BlockCodec, LinesRoundTrip)
     EXPECT_THROW(unpackLines(packLines(two), 1), DatabaseError);
     EXPECT_THROW(unpackLines("not zstd", 1), DatabaseError);
 }
+
+// Files and folders chosen in the window are imported where they stand: a
+// folder whole, a file alone, a folder chosen beside one of its files whole.
+TEST(StoreImport, ChosenFilesAndFoldersAreImportedWhereTheyAre)
+{
+    TempDir dir;
+    const auto a = dir.path() / "a";
+    const auto b = dir.path() / "b";
+    writeBytes(a / "1.txt", cashFile({{1, "Ah Kd"}}));
+    writeBytes(a / "2.txt", cashFile({{2, "2c 2d"}}));
+    writeBytes(a / "3.txt", cashFile({{3, "7h 7d"}}));
+    writeBytes(b / "4.txt", cashFile({{4, "Qs Jh"}}));
+    writeBytes(b / "5.txt", cashFile({{5, "9s 9h"}}));
+
+    struct Case {
+        const char* name;
+        std::vector<std::filesystem::path> chosen;
+        std::vector<std::string> imported;
+    };
+    const std::vector<Case> cases{
+        {"one file", {a / "2.txt"}, {"2.txt"}},
+        {"two files of one folder", {a / "3.txt", a / "1.txt"}, {"1.txt", "3.txt"}},
+        {"a folder", {b}, {"4.txt", "5.txt"}},
+        {"a file and its folder", {b / "5.txt", b}, {"4.txt", "5.txt"}},
+        {"files of two folders", {b / "5.txt", a / "1.txt"}, {"5.txt", "1.txt"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameStore store(dir.path() / (std::string(c.name) + ".db"));
+        StoreImport job(store, chosenHandFolders(c.chosen), "Hero");
+        const ImportResult result = job.run();
+        ASSERT_TRUE(result.ok) << result.error;
+        EXPECT_EQ(result.files, c.imported);
+        EXPECT_EQ(store.gameCount(), c.imported.size());
+        // Chosen again, nothing is read twice.
+        EXPECT_TRUE(StoreImport(store, chosenHandFolders(c.chosen), "Hero").run().files.empty());
+    }
+}
