@@ -4,10 +4,12 @@
 #include "app/calculator/CardEdit.h"
 #include "app/window/MainWindow.h"
 #include "app/window/StartupSequence.h"
+#include "history/HandHistoryGenerator.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -28,6 +30,30 @@ inline bool writeIniFile(const QString& homeDir, const QByteArray& userName = "H
     QFile ini(QDir(homeDir).filePath(QStringLiteral("Tallyhand.ini")));
     const QByteArray text = "[USER]\r\nusername=" + userName + "\r\n";
     return ini.open(QIODevice::WriteOnly) && ini.write(text) == text.size();
+}
+
+// Writes generated hand histories into `dir` (names after `prefix`); returns
+// the number of games written.
+inline int generateHands(const QString& dir, std::size_t games, std::uint64_t seed, const QString& prefix = {})
+{
+    QDir().mkpath(dir);
+    int total = 0;
+    generateHandHistories({games, seed, "Hero"}, [&](GeneratedFile&& file) {
+        QFile out(dir + QLatin1Char('/') + prefix + QString::fromStdString(file.name));
+        const QByteArray bytes = QByteArray::fromStdString(file.bytes);
+        if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size())
+            total += static_cast<int>(file.games);
+    });
+    return total;
+}
+
+// Sum of the counts at the end of each row ("A K s 12", "123 7").
+inline int countSum(const QListWidget* list)
+{
+    int sum = 0;
+    for (int i = 0; i < list->count(); ++i)
+        sum += list->item(i)->text().section(QLatin1Char(' '), -1).toInt();
+    return sum;
 }
 
 template <class T = QLineEdit>

@@ -57,27 +57,6 @@ bool writeAll(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// Writes generated hand histories into `dir`; returns the number of games.
-int generateHands(const QString& dir, std::size_t games, std::uint64_t seed)
-{
-    QDir().mkpath(dir);
-    int total = 0;
-    generateHandHistories({games, seed, "Hero"}, [&](GeneratedFile&& file) {
-        if (writeAll(dir + QLatin1Char('/') + QString::fromStdString(file.name), QByteArray::fromStdString(file.bytes)))
-            total += static_cast<int>(file.games);
-    });
-    return total;
-}
-
-// The games listed in a "<number> <count>" list.
-int countSum(const QListWidget* list)
-{
-    int sum = 0;
-    for (int i = 0; i < list->count(); ++i)
-        sum += list->item(i)->text().section(QLatin1Char(' '), -1).toInt();
-    return sum;
-}
-
 // Lets a test reach the connection count of a list's click signals.
 struct SignalPeek : QObject {
     static bool connected(QObject* object, const char* signal)

@@ -42,31 +42,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// Writes generated hand histories into `dir`; returns the number of games.
-int generateHands(const QString& dir, std::size_t games, std::uint64_t seed)
-{
-    QDir().mkpath(dir);
-    int total = 0;
-    GeneratorOptions options;
-    options.games = games;
-    options.seed = seed;
-    options.hero = "Hero";
-    generateHandHistories(options, [&](GeneratedFile&& file) {
-        if (writeFile(dir + QLatin1Char('/') + QString::fromStdString(file.name), QByteArray::fromStdString(file.bytes)))
-            total += static_cast<int>(file.games);
-    });
-    return total;
-}
-
-// Sum of the counts at the end of each row ("A K s 12", "123 7").
-int countSum(const QListWidget* list)
-{
-    int sum = 0;
-    for (int i = 0; i < list->count(); ++i)
-        sum += list->item(i)->text().section(QLatin1Char(' '), -1).toInt();
-    return sum;
-}
-
 QStringList rows(const QListWidget* list)
 {
     QStringList out;

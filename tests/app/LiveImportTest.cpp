@@ -21,29 +21,6 @@ using namespace tallyhand::app::testing;
 
 namespace {
 
-// Writes generated hand histories into `dir` under names starting with
-// `prefix`; returns the number of games.
-int generateHands(const QString& dir, std::size_t games, std::uint64_t seed, const QString& prefix = {})
-{
-    QDir().mkpath(dir);
-    int total = 0;
-    generateHandHistories({games, seed, "Hero"}, [&](GeneratedFile&& file) {
-        QFile out(dir + QLatin1Char('/') + prefix + QString::fromStdString(file.name));
-        if (out.open(QIODevice::WriteOnly) && out.write(QByteArray::fromStdString(file.bytes)) > 0)
-            total += static_cast<int>(file.games);
-    });
-    return total;
-}
-
-// The games listed in a "<number> <count>" list.
-int countSum(const QListWidget* list)
-{
-    int sum = 0;
-    for (int i = 0; i < list->count(); ++i)
-        sum += list->item(i)->text().section(QLatin1Char(' '), -1).toInt();
-    return sum;
-}
-
 int cashGames(const QListWidget* tours)
 {
     for (int i = 0; i < tours->count(); ++i)
