@@ -3,6 +3,7 @@
 #include "cards/CardText.h"
 #include "preflop/FastRandom.h"
 #include "preflop/HandEvaluator.h"
+#include "preflop/WorkerThreads.h"
 
 #include <algorithm>
 #include <cmath>
@@ -210,12 +211,7 @@ RangeEquityResult runExact(const RangeSetup& setup, unsigned threads, const Simu
         }
     };
     threads = static_cast<unsigned>(std::min<std::size_t>(threads, std::max<std::size_t>(keys.size(), 1)));
-    std::vector<std::thread> helpers;
-    for (unsigned t = 1; t < threads; ++t)
-        helpers.emplace_back(work, false);
-    work(true);
-    for (auto& helper : helpers)
-        helper.join();
+    runOnThreads(threads, work);
 
     RangeEquityResult result;
     result.exact = true;
@@ -393,12 +389,7 @@ RangeEquityResult runRandom(const RangeSetup& setup, const RangeEquityOptions& o
             all.squares[p] += sums.squares[p];
         }
     };
-    std::vector<std::thread> helpers;
-    for (unsigned t = 1; t < threads; ++t)
-        helpers.emplace_back(work, false);
-    work(true);
-    for (auto& helper : helpers)
-        helper.join();
+    runOnThreads(threads, work);
 
     RangeEquityResult result;
     result.deals = all.deals;

@@ -2,6 +2,7 @@
 
 #include "preflop/FastRandom.h"
 #include "preflop/HandEvaluator.h"
+#include "preflop/WorkerThreads.h"
 
 #include <algorithm>
 #include <mutex>
@@ -607,12 +608,7 @@ SimulationCounters runSimulation(const SimulationSetup& setup, const SimulationO
             }
     };
 
-    std::vector<std::thread> helpers;
-    for (unsigned t = 1; t < threads; ++t)
-        helpers.emplace_back(work, false);
-    work(true);
-    for (auto& helper : helpers)
-        helper.join();
+    runOnThreads(threads, work);
     result.stopped = result.deals < total;
     if (progress)
         progress(result.deals, total);
