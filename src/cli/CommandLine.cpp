@@ -116,6 +116,10 @@ std::string germanMessage(const CLI::ParseError& e)
             return "Die Option " + name + " fehlt";
         return name.empty() ? "Es fehlt ein Argument: " + what : "Es fehlt " + name;
     }
+    if (dynamic_cast<const CLI::ExcludesError*>(&e)) {
+        const auto at = what.find(" excludes ");
+        return at == std::string::npos ? what : what.substr(0, at) + " schließt " + what.substr(at + 10) + " aus";
+    }
     if (dynamic_cast<const CLI::ConversionError*>(&e))
         return "Ungültiger Wert" + (name.empty() ? std::string() : " für " + name) + ": " + what;
     return what;

@@ -106,4 +106,5 @@ for bad in "--position XY" "--currency DM" "--bb 0" "--players 11" "--from 2020-
   [ "$status" -eq 2 ] || fail "exit $status for $bad"
   expect "${bad%% *}"
 done
+expect "schließt --tournaments aus"
 echo ok
