@@ -40,14 +40,14 @@ std::string_view trim(std::string_view s)
 std::string quoted(std::string_view s) { return "\u201E" + std::string(s) + "\u201C"; }
 
 // One class written by ranks: high >= low; suited 's', offsuit 'o', both 0.
-struct ClassSpec {
+struct ClassPattern {
     int high = 0;
     int low = 0;
     char kind = 0;
     bool pair() const { return high == low; }
 };
 
-bool readClassSpec(std::string_view s, ClassSpec& spec)
+bool readClassPattern(std::string_view s, ClassPattern& pattern)
 {
     if (s.size() < 2 || s.size() > 3)
         return false;
@@ -55,14 +55,14 @@ bool readClassSpec(std::string_view s, ClassSpec& spec)
     const int b = rankOfChar(s[1]);
     if (a == 0 || b == 0)
         return false;
-    spec.high = std::max(a, b);
-    spec.low = std::min(a, b);
-    spec.kind = 0;
+    pattern.high = std::max(a, b);
+    pattern.low = std::min(a, b);
+    pattern.kind = 0;
     if (s.size() == 3) {
         const char k = static_cast<char>(std::tolower(static_cast<unsigned char>(s[2])));
-        if ((k != 's' && k != 'o') || spec.pair())
+        if ((k != 's' && k != 'o') || pattern.pair())
             return false;
-        spec.kind = k;
+        pattern.kind = k;
     }
     return true;
 }
@@ -82,9 +82,9 @@ void addClass(WeightTable& weights, int high, int low, char kind, std::uint32_t 
         }
 }
 
-void addSpec(WeightTable& weights, const ClassSpec& spec, std::uint32_t weight)
+void addPattern(WeightTable& weights, const ClassPattern& pattern, std::uint32_t weight)
 {
-    addClass(weights, spec.high, spec.low, spec.kind, weight);
+    addClass(weights, pattern.high, pattern.low, pattern.kind, weight);
 }
 
 // Reads "0.5", "1", ".25" as hundredths in 1..100.
@@ -161,8 +161,8 @@ std::string addPart(WeightTable& weights, std::string_view part, std::uint32_t w
         }
     }
     if (const std::size_t dash = part.find('-'); dash != std::string_view::npos) {
-        ClassSpec from, to;
-        if (!readClassSpec(trim(part.substr(0, dash)), from) || !readClassSpec(trim(part.substr(dash + 1)), to))
+        ClassPattern from, to;
+        if (!readClassPattern(trim(part.substr(0, dash)), from) || !readClassPattern(trim(part.substr(dash + 1)), to))
             return bad;
         const std::string notARow = quoted(part) +
                                     ": beide Enden müssen zu einer Reihe gehören (Beispiele: 99-66, A5s-A2s, 76s-54s).";
@@ -184,17 +184,17 @@ std::string addPart(WeightTable& weights, std::string_view part, std::uint32_t w
         return {};
     }
     const bool plus = part.back() == '+';
-    ClassSpec spec;
-    if (!readClassSpec(plus ? part.substr(0, part.size() - 1) : part, spec))
+    ClassPattern pattern;
+    if (!readClassPattern(plus ? part.substr(0, part.size() - 1) : part, pattern))
         return bad;
     if (!plus) {
-        addSpec(weights, spec, weight);
-    } else if (spec.pair()) {
-        for (int r = spec.high; r <= kMaxRank; ++r)
+        addPattern(weights, pattern, weight);
+    } else if (pattern.pair()) {
+        for (int r = pattern.high; r <= kMaxRank; ++r)
             addClass(weights, r, r, 0, weight);
     } else {
-        for (int r = spec.low; r < spec.high; ++r)
-            addClass(weights, spec.high, r, spec.kind, weight);
+        for (int r = pattern.low; r < pattern.high; ++r)
+            addClass(weights, pattern.high, r, pattern.kind, weight);
     }
     return {};
 }
