@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
@@ -30,6 +31,20 @@ inline bool writeIniFile(const QString& homeDir, const QByteArray& userName = "H
     QFile ini(QDir(homeDir).filePath(QStringLiteral("Tallyhand.ini")));
     const QByteArray text = "[USER]\r\nusername=" + userName + "\r\n";
     return ini.open(QIODevice::WriteOnly) && ini.write(text) == text.size();
+}
+
+inline QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes the bytes, making the folder first.
+inline bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Writes generated hand histories into `dir` (names after `prefix`); returns

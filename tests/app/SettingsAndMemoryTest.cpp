@@ -32,19 +32,6 @@ public:
     QString folder(QWidget*, const QString&) override { return chosenFolder; }
 };
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 SettingsDialog* waitForSettings(QWidget& window)
 {
     SettingsDialog* dialog = nullptr;
