@@ -9,6 +9,7 @@
 #include "stats/TournamentStats.h"
 #include "stats/WinLossStats.h"
 #include "store/StoreViews.h"
+#include "store/StoredResults.h"
 
 #include <benchmark/benchmark.h>
 
@@ -46,6 +47,7 @@ struct BenchDatabase {
         Transaction adding(store->db());
         store->appendTables(tables);
         adding.commit();
+        bringResultsUpToDate(*store, "Hero");
     }
     ~BenchDatabase()
     {
@@ -71,15 +73,15 @@ void BM_ChooseTournament(benchmark::State& state)
     BenchDatabase& d = database(static_cast<std::size_t>(state.range(0)));
     std::size_t listed = 0;
     for (auto _ : state) {
-        const TournamentSlice slice = tournamentSlice(*d.store, 1);
-        const GameIndex index(slice.tables);
-        const auto games = gamesOfTournament(slice.index, 1);
-        benchmark::DoNotOptimize(sklanskyPie(index, games));
-        benchmark::DoNotOptimize(buildChipChart(index, games, "Hero", ChipMode::Chipcount));
-        benchmark::DoNotOptimize(buildHoleClassStats(index, games));
-        benchmark::DoNotOptimize(buildWinLossStats(index, games, "Hero", '.'));
-        benchmark::DoNotOptimize(buildFlopStats(slice.tables.boards, games));
-        benchmark::DoNotOptimize(buildBoardStats(slice.tables.boards, games));
+        const ChosenTournament chosen = chosenTournament(*d.store, 1, "Hero");
+        const TournamentGames& read = chosen.games;
+        const auto games = gamesOfTournament(chosen.index, 1);
+        benchmark::DoNotOptimize(sklanskyPie(read, games));
+        benchmark::DoNotOptimize(buildChipChart(read, games, ChipMode::Chipcount));
+        benchmark::DoNotOptimize(buildHoleClassStats(read, games));
+        benchmark::DoNotOptimize(buildWinLossStats(read, games, '.'));
+        benchmark::DoNotOptimize(buildFlopStats(read.boards(), games));
+        benchmark::DoNotOptimize(buildBoardStats(read.boards(), games));
         listed = games.size();
     }
     state.counters["games"] = static_cast<double>(listed);

@@ -68,10 +68,10 @@ int replay(const ReplayOptions& o)
         if (step.kind == ReplayStep::Status)
             status.push_back(step.text);
         if (step.kind == ReplayStep::SelectTournament) {
-            const TournamentSlice slice = tournamentSlice(*loaded->store, step.number);
-            const auto games = gamesOfTournament(slice.index, step.number);
-            const auto selection = selection_text::all(
-                buildChipChart(GameIndex(slice.tables), games, loaded->userName, ChipMode::Chipcount).leftOut);
+            const ChosenTournament chosen = chosenTournament(*loaded->store, step.number, loaded->userName);
+            const auto games = gamesOfTournament(chosen.index, step.number);
+            const auto selection =
+                selection_text::all(buildChipChart(chosen.games, games, ChipMode::Chipcount).leftOut);
             status.insert(status.end(), selection.begin(), selection.end());
         }
     }

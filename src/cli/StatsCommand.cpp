@@ -38,40 +38,39 @@ int stats(const StatsOptions& o)
     if (!loaded)
         return 1;
     const auto tour = *tournamentOfRow(tourText);
-    const TournamentSlice slice = tournamentSlice(*loaded->store, tour);
-    const std::vector<std::string> games = gamesOfTournament(slice.index, tour);
+    const ChosenTournament chosen = chosenTournament(*loaded->store, tour, loaded->userName);
+    const std::vector<std::string> games = gamesOfTournament(chosen.index, tour);
     if (games.empty()) {
         std::cerr << "Unbekanntes Turnier: " << tourText << '\n';
         return 1;
     }
-    const GameIndex index(slice.tables);
-    const std::string& user = loaded->userName;
+    const TournamentGames& read = chosen.games;
     const char separator = processDecimalSeparator();
 
     Report r;
     r.rows("lb_game", games);
-    addWinLoss(r, buildWinLossStats(index, games, user, separator), {"lb_wl_all", "lb_wl_gw", "lb_wl_ai", "lb_wl_gv"},
+    addWinLoss(r, buildWinLossStats(read, games, separator), {"lb_wl_all", "lb_wl_gw", "lb_wl_ai", "lb_wl_gv"},
                {"ch_wl_all", "ch_wl_gw", "ch_wl_ai"});
-    r.series("Series2", sklanskyPie(index, games));
-    r.series("Series3", sklanskyBars(index, games));
-    const ChipChart chips = buildChipChart(index, games, user, ChipMode::Chipcount);
+    r.series("Series2", sklanskyPie(read, games));
+    r.series("Series3", sklanskyBars(read, games));
+    const ChipChart chips = buildChipChart(read, games, ChipMode::Chipcount);
     r.series("Series1/Chipcount", chips.bars);
-    r.series("Series1/per Game", buildChipChart(index, games, user, ChipMode::PerGame).bars);
-    const HoleClassStats classes = buildHoleClassStats(index, games);
+    r.series("Series1/per Game", buildChipChart(read, games, ChipMode::PerGame).bars);
+    const HoleClassStats classes = buildHoleClassStats(read, games);
     r.rows("lb_stat_hole", classes.rows);
     Report byClass;
     for (const std::string& row : classes.rows) {
         const auto classGames = gamesOfHoleClass(classes, row);
         Report c;
         c.rows("lb_stat_games", classGames);
-        addWinLoss(c, buildWinLossStats(index, classGames, user, separator),
+        addWinLoss(c, buildWinLossStats(read, classGames, separator),
                    {"lb_stat_wonlost", "lb_stat_wl", "lb_stat_ai", "lb_stat_gv"},
                    {"ch_stat_wonlost", "ch_stat_wl", "ch_stat_ai"});
         byClass.group(row, std::move(c));
     }
     r.group("classes", std::move(byClass));
 
-    const FlopStats flop = buildFlopStats(slice.tables.boards, games);
+    const FlopStats flop = buildFlopStats(read.boards(), games);
     r.rows("Memo20", flop.cards);
     r.rows("Memo22", flop.pairs);
     r.rows("Memo23", flop.trips);
@@ -82,7 +81,7 @@ int stats(const StatsOptions& o)
     r.series("chart_flop_fd2", flop.twoSuitPie);
     r.series("ch_flop_fd3", flop.threeSuitPie);
 
-    const BoardStats board = buildBoardStats(slice.tables.boards, games);
+    const BoardStats board = buildBoardStats(read.boards(), games);
     r.rows("Memo21", board.cards);
     r.rows("Memo25", board.pairs);
     r.rows("Memo26", board.trips);

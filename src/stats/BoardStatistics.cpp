@@ -1,10 +1,12 @@
 #include "stats/BoardStatistics.h"
 
 #include "cards/CardText.h"
+#include "stats/TournamentStats.h"
+
+#include <algorithm>
 
 #include <array>
 #include <span>
-#include <unordered_map>
 
 namespace tallyhand {
 
@@ -24,17 +26,18 @@ struct CardCounts {
     int pictures = 0;
     int numbers = 0;
 
-    void add(const std::string& card)
+    void add(const BoardCards& board, std::size_t card)
     {
-        if (card.empty())
+        if (board.empty(card))
             return;
+        const auto& text = board.text[card];
         for (int r = 2; r <= 14; ++r)
-            if (card[0] == rankAt(r)) {
+            if (text[0] == rankAt(r)) {
                 ++rank[static_cast<std::size_t>(r)];
                 ++(r >= 11 ? pictures : numbers);
             }
         for (int k = 1; k <= 4; ++k)
-            if (card.size() > 1 && card[1] == kSuitLetters[static_cast<std::size_t>(k)])
+            if (board.sizes[card] > 1 && text[1] == kSuitLetters[static_cast<std::size_t>(k)])
                 ++suit[static_cast<std::size_t>(k)];
         rank[1] = rank[14];
     }
@@ -56,18 +59,21 @@ std::string runText(int top, int length)
     return text;
 }
 
-// Calls `count` once per (board, row) match, boards in table order.
+// Calls `count` once per (board, row) match, boards in table order: a row
+// matches the boards of the game number it spells.
 template <typename Count>
-void forCountedBoards(const ABoard& boards, const std::vector<std::string>& gameRows, Count count)
+void forCountedBoards(const std::vector<BoardCards>& boards, const std::vector<std::string>& gameRows, Count count)
 {
-    std::unordered_map<std::string, int> rows;
+    std::vector<std::int64_t> games;
+    games.reserve(gameRows.size());
     for (const std::string& row : gameRows)
-        ++rows[row];
-    for (const TBoard& board : boards) {
-        const auto it = rows.find(std::to_string(board.game.game_no));
-        if (it != rows.end())
-            for (int i = 0; i < it->second; ++i)
-                count(board);
+        if (const auto game = gameOfRow(row))
+            games.push_back(*game);
+    std::sort(games.begin(), games.end());
+    for (const BoardCards& board : boards) {
+        const auto [first, last] = std::equal_range(games.begin(), games.end(), board.game);
+        for (auto match = first; match != last; ++match)
+            count(board);
     }
 }
 
@@ -127,15 +133,15 @@ ChartSeries suitPie(const std::array<int, 5>& counts)
 
 } // namespace
 
-FlopStats buildFlopStats(const ABoard& boards, const std::vector<std::string>& gameRows)
+FlopStats buildFlopStats(const std::vector<BoardCards>& boards, const std::vector<std::string>& gameRows)
 {
     int pictures = 0, numbers = 0;
     std::array<int, 15> run3{}, pair{}, trips{};
     std::array<int, 5> twoSuit{}, threeSuit{};
-    forCountedBoards(boards, gameRows, [&](const TBoard& board) {
+    forCountedBoards(boards, gameRows, [&](const BoardCards& board) {
         CardCounts c;
         for (std::size_t i = 0; i < 3; ++i)
-            c.add(board.cards[i]);
+            c.add(board, i);
         pictures += c.pictures;
         numbers += c.numbers;
         for (int r = 14; r >= 3; --r)
@@ -160,20 +166,20 @@ FlopStats buildFlopStats(const ABoard& boards, const std::vector<std::string>& g
     return s;
 }
 
-BoardStats buildBoardStats(const ABoard& boards, const std::vector<std::string>& gameRows)
+BoardStats buildBoardStats(const std::vector<BoardCards>& boards, const std::vector<std::string>& gameRows)
 {
     int pictures = 0, numbers = 0;
     std::array<int, 15> run3{}, run4{}, pair{}, trips{}, quads{};
     std::array<int, 5> flush3{}, flush4{}, flush5{};
     std::array<std::array<int, 15>, 15> twoPair{}, fullHouse{};
-    forCountedBoards(boards, gameRows, [&](const TBoard& board) {
+    forCountedBoards(boards, gameRows, [&](const BoardCards& board) {
         CardCounts c;
         for (std::size_t i = 0; i < 3; ++i)
-            c.add(board.cards[i]);
-        if (!board.cards[3].empty()) {
-            c.add(board.cards[3]);
-            if (!board.cards[4].empty())
-                c.add(board.cards[4]);
+            c.add(board, i);
+        if (!board.empty(3)) {
+            c.add(board, 3);
+            if (!board.empty(4))
+                c.add(board, 4);
         }
         pictures += c.pictures;
         numbers += c.numbers;

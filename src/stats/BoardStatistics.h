@@ -1,7 +1,7 @@
 #pragma once
 
-#include "history/Records.h"
 #include "stats/ChartSeries.h"
+#include "store/TournamentGames.h"
 
 #include <string>
 #include <vector>
@@ -45,7 +45,7 @@ struct BoardStats {
 
 // A board counts once for every row of `gameRows` (decimal game numbers) that
 // names its game.
-FlopStats buildFlopStats(const ABoard& boards, const std::vector<std::string>& gameRows);
-BoardStats buildBoardStats(const ABoard& boards, const std::vector<std::string>& gameRows);
+FlopStats buildFlopStats(const std::vector<BoardCards>& boards, const std::vector<std::string>& gameRows);
+BoardStats buildBoardStats(const std::vector<BoardCards>& boards, const std::vector<std::string>& gameRows);
 
 } // namespace tallyhand

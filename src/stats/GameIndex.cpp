@@ -35,7 +35,7 @@ GameIndex::GameIndex(const GameTables& tables) : m_tables(&tables)
     }
     for (std::size_t i = 0; i < tables.hole_cards.size(); ++i)
         for (const Tgame& g : tables.hole_cards[i].game_refs)
-            m_hole[g.game_no].push_back(static_cast<std::uint32_t>(i));
+            m_lastHole[g.game_no] = static_cast<std::uint32_t>(i);
 }
 
 const Tgame* GameIndex::summary(std::int64_t game) const
@@ -70,17 +70,8 @@ const TBoard* GameIndex::board(std::int64_t game, std::int64_t tour) const
 
 const Tcardcount* GameIndex::holeCards(std::int64_t game) const
 {
-    const auto* at = find(m_hole, game);
-    return at ? &m_tables->hole_cards[at->back()] : nullptr;
-}
-
-std::vector<const Tcardcount*> GameIndex::holeCardMatches(std::int64_t game) const
-{
-    std::vector<const Tcardcount*> matches;
-    if (const auto* at = find(m_hole, game))
-        for (std::uint32_t i : *at)
-            matches.push_back(&m_tables->hole_cards[i]);
-    return matches;
+    const auto* at = find(m_lastHole, game);
+    return at ? &m_tables->hole_cards[*at] : nullptr;
 }
 
 } // namespace tallyhand

@@ -29,9 +29,6 @@ public:
     // The hole cards of the game: the last hole_cards entry, in table order,
     // that refers to it.
     const Tcardcount* holeCards(std::int64_t game) const;
-    // Every hole_cards entry that refers to the game, once per reference, in
-    // table order (normally one).
-    std::vector<const Tcardcount*> holeCardMatches(std::int64_t game) const;
 
 private:
     struct Key {
@@ -50,8 +47,7 @@ private:
     using ByGameAndTour = std::unordered_map<Key, std::uint32_t, KeyHash>;
 
     const GameTables* m_tables = nullptr;
-    ByGame m_summary, m_record, m_board;
-    std::unordered_map<std::int64_t, std::vector<std::uint32_t>> m_hole;
+    ByGame m_summary, m_record, m_board, m_lastHole;
     ByGameAndTour m_summaryInTour, m_boardInTour;
 };
 

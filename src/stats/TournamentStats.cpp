@@ -40,10 +40,24 @@ Rgb groupColour(int group, Rgb none)
     return none;
 }
 
-int groupOf(const Tcardcount& cards)
-{
-    return sklanskyGroupOfHistoryCards(cards.card1, cards.card2);
-}
+// The Sklansky group of each hole-card entry, worked out once per entry.
+class EntryGroups {
+public:
+    explicit EntryGroups(const TournamentGames& games) : m_games(games), m_groups(games.entries().size(), -1) {}
+    int operator()(std::size_t entry)
+    {
+        int& group = m_groups[entry];
+        if (group < 0) {
+            const Tcardcount& cards = m_games.entries()[entry];
+            group = sklanskyGroupOfHistoryCards(cards.card1, cards.card2);
+        }
+        return group;
+    }
+
+private:
+    const TournamentGames& m_games;
+    std::vector<int> m_groups;
+};
 
 char firstChar(const std::string& text)
 {
@@ -55,6 +69,19 @@ bool sameClass(char a1, char a2, char b1, char b2)
     return (a1 == b1 && a2 == b2) || (a1 == b2 && a2 == b1);
 }
 
+// A key that sorts non-negative numbers as their decimal texts sort: the
+// digits left-aligned in 19 places, then the length ("1" < "10" < "2").
+std::pair<std::uint64_t, int> decimalTextKey(std::uint64_t n)
+{
+    int digits = 1;
+    std::uint64_t aligned = n;
+    for (std::uint64_t limit = 10; digits < 19 && n >= limit; limit *= 10)
+        ++digits;
+    for (int i = digits; i < 19; ++i)
+        aligned *= 10;
+    return {aligned, digits};
+}
+
 } // namespace
 
 std::optional<std::int64_t> tournamentOfRow(std::string_view row)
@@ -64,21 +91,37 @@ std::optional<std::int64_t> tournamentOfRow(std::string_view row)
 
 std::vector<std::string> gamesOfTournament(const TournamentIndex& tournaments, std::int64_t tour)
 {
-    std::vector<std::string> rows;
+    std::vector<std::int64_t> games;
     for (const TTournament& t : tournaments.tournaments)
         if (t.tour_no == tour)
-            for (std::int64_t game : t.game_nos)
-                rows.push_back(std::to_string(game));
+            games.insert(games.end(), t.game_nos.begin(), t.game_nos.end());
+    std::vector<std::string> rows;
+    rows.reserve(games.size());
+    if (std::all_of(games.begin(), games.end(), [](std::int64_t g) { return g >= 0; })) {
+        // Sorted as texts without writing them out for every comparison.
+        std::vector<std::pair<std::pair<std::uint64_t, int>, std::int64_t>> keyed;
+        keyed.reserve(games.size());
+        for (std::int64_t game : games)
+            keyed.push_back({decimalTextKey(static_cast<std::uint64_t>(game)), game});
+        std::sort(keyed.begin(), keyed.end());
+        for (const auto& [key, game] : keyed)
+            rows.push_back(std::to_string(game));
+        return rows;
+    }
+    for (std::int64_t game : games)
+        rows.push_back(std::to_string(game));
     std::sort(rows.begin(), rows.end());
     return rows;
 }
 
 std::optional<std::int64_t> gameOfRow(std::string_view row)
 {
-    const auto value = parseInt64(row);
-    if (!value || std::to_string(*value) != row)
+    // Only the number's own spelling: digits after an optional minus, no
+    // leading zero, no "-0".
+    const std::string_view digits = row.starts_with('-') ? row.substr(1) : row;
+    if (digits.empty() || digits.front() < '0' || digits.front() > '9' || (digits.front() == '0' && row != "0"))
         return std::nullopt;
-    return value;
+    return parseInt64(row);
 }
 
 int sklanskyGroupOfHistoryCards(const std::string& card1, const std::string& card2)
@@ -86,13 +129,15 @@ int sklanskyGroupOfHistoryCards(const std::string& card1, const std::string& car
     return sklanskyGroupOf(expandCardText(card1), expandCardText(card2));
 }
 
-ChartSeries sklanskyPie(const GameIndex& index, const std::vector<std::string>& gameRows)
+ChartSeries sklanskyPie(const TournamentGames& games, const std::vector<std::string>& gameRows)
 {
     std::array<int, 9> counts{};
+    EntryGroups groupOf(games);
     for (const std::string& row : gameRows)
         if (const auto game = gameOfRow(row))
-            for (const Tcardcount* match : index.holeCardMatches(*game))
-                ++counts[static_cast<std::size_t>(std::clamp(groupOf(*match), 0, 8))];
+            games.forEachHoleCardMatch(*game, [&](std::size_t entry) {
+                ++counts[static_cast<std::size_t>(std::clamp(groupOf(entry), 0, 8))];
+            });
     ChartSeries pie;
     for (int group = 0; group <= 8; ++group)
         if (counts[static_cast<std::size_t>(group)] > 0)
@@ -100,102 +145,37 @@ ChartSeries sklanskyPie(const GameIndex& index, const std::vector<std::string>& 
     return pie;
 }
 
-ChartSeries sklanskyBars(const GameIndex& index, const std::vector<std::string>& gameRows)
+ChartSeries sklanskyBars(const TournamentGames& games, const std::vector<std::string>& gameRows)
 {
     ChartSeries bars;
+    EntryGroups groupOf(games);
     for (const std::string& row : gameRows)
         if (const auto game = gameOfRow(row))
-            for (const Tcardcount* match : index.holeCardMatches(*game)) {
-                const int group = groupOf(*match);
+            games.forEachHoleCardMatch(*game, [&](std::size_t entry) {
+                const int group = groupOf(entry);
                 bars.push_back({row, static_cast<double>(group), groupColour(group, {255, 0, 0})});
-            }
+            });
     return bars;
 }
 
-namespace {
-
-// Cash-game currency signs in front of a stack, as UTF-8 and as the
-// Windows-1252 bytes older files hold.
-constexpr std::array<std::string_view, 6> kCurrencySigns = {"$", "\xE2\x82\xAC", "\x80", "\xC2\xA3", "\xA3", "Rs."};
-
-// Removes a leading currency sign; true when there was one.
-bool takeCurrencySign(std::string_view& text)
-{
-    for (std::string_view sign : kCurrencySigns)
-        if (text.starts_with(sign)) {
-            text.remove_prefix(sign.size());
-            return true;
-        }
-    return false;
-}
-
-} // namespace
-
-std::optional<std::int64_t> chipTextValue(std::string_view text)
-{
-    const bool dollars = takeCurrencySign(text);
-    text = text.substr(0, text.find(' '));
-    if (!dollars) {
-        if (const auto whole = parseWholeNumber(text))
-            return *whole;
-        return std::nullopt;
-    }
-    // Money to cents, exactly in decimal, half away from zero.
-    const std::size_t point = text.find('.');
-    const std::string_view units = text.substr(0, point);
-    const std::string_view fraction = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
-    auto digitsOnly = [](std::string_view s) {
-        return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    if ((units.empty() && fraction.empty()) || !digitsOnly(units) || !digitsOnly(fraction) || units.size() > 15)
-        return std::nullopt;
-    std::int64_t cents = 0;
-    for (char c : units)
-        cents = cents * 10 + (c - '0');
-    for (std::size_t i = 0; i < 2; ++i)
-        cents = cents * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
-    if (fraction.size() > 2 && fraction[2] >= '5')
-        ++cents;
-    return cents;
-}
-
-std::optional<std::int64_t> chipCountOf(const GameIndex& index, std::int64_t game, std::string_view user)
-{
-    const Tgame* record = index.gameRecord(game);
-    if (!record)
-        return std::nullopt;
-    for (std::string_view line : record->lines) {
-        if (line.find(user) == std::string_view::npos)
-            continue;
-        // Names and notes may hold parentheses of their own: the stack is the
-        // last group that reads.
-        for (std::size_t open = line.rfind('('); open != std::string_view::npos;
-             open = open == 0 ? std::string_view::npos : line.rfind('(', open - 1))
-            if (const auto value = chipTextValue(line.substr(open + 1)))
-                return value;
-        return std::nullopt;
-    }
-    return std::nullopt;
-}
-
-ChipChart buildChipChart(const GameIndex& index, const std::vector<std::string>& gameRows, std::string_view user,
-                         ChipMode mode)
+ChipChart buildChipChart(const TournamentGames& games, const std::vector<std::string>& gameRows, ChipMode mode)
 {
     ChipChart chart;
+    EntryGroups groupOf(games);
     auto addBars = [&](std::int64_t game, const std::string& label, double value) {
         // The axis covers what is shown.
-        for (const Tcardcount* match : index.holeCardMatches(game)) {
-            chart.bars.push_back({label, value, groupColour(groupOf(*match), {255, 255, 255})});
+        games.forEachHoleCardMatch(game, [&](std::size_t entry) {
+            chart.bars.push_back({label, value, groupColour(groupOf(entry), {255, 255, 255})});
             chart.minimum = std::min(chart.minimum, value);
             chart.maximum = std::max(chart.maximum, value);
-        }
+        });
     };
     std::optional<std::int64_t> previous;
     std::string previousRow;
     std::int64_t previousStack = 0;
     for (const std::string& row : gameRows) {
         const auto game = gameOfRow(row);
-        const auto stack = game ? chipCountOf(index, *game, user) : std::nullopt;
+        const auto stack = game ? games.chips(*game) : std::nullopt;
         if (!stack) {
             ++chart.leftOut;
             continue;
@@ -213,23 +193,31 @@ ChipChart buildChipChart(const GameIndex& index, const std::vector<std::string>&
     return chart;
 }
 
-HoleClassStats buildHoleClassStats(const GameIndex& index, const std::vector<std::string>& gameRows)
+HoleClassStats buildHoleClassStats(const TournamentGames& games, const std::vector<std::string>& gameRows)
 {
     HoleClassStats stats;
+    // The class of each hole-card entry, found once per entry.
+    std::vector<int> classOfEntry(games.entries().size(), -1);
     for (const std::string& row : gameRows) {
         const auto game = gameOfRow(row);
-        const Tcardcount* cards = game ? index.holeCards(*game) : nullptr;
-        if (!cards)
+        const auto at = game ? games.holeCardsAt(*game) : std::nullopt;
+        if (!at)
             continue;
-        const char c1 = firstChar(cards->card1);
-        const char c2 = firstChar(cards->card2);
-        auto it = std::find_if(stats.classes.begin(), stats.classes.end(), [&](const HoleClass& k) {
-            return sameClass(k.rank1, k.rank2, c1, c2) && k.suited == cards->suited;
-        });
-        if (it == stats.classes.end())
-            it = stats.classes.insert(stats.classes.end(), HoleClass{c1, c2, cards->suited, 0, {}});
-        ++it->count;
-        it->games.push_back(*game);
+        int& slot = classOfEntry[*at];
+        if (slot < 0) {
+            const Tcardcount& cards = games.entries()[*at];
+            const char c1 = firstChar(cards.card1);
+            const char c2 = firstChar(cards.card2);
+            auto it = std::find_if(stats.classes.begin(), stats.classes.end(), [&](const HoleClass& k) {
+                return sameClass(k.rank1, k.rank2, c1, c2) && k.suited == cards.suited;
+            });
+            if (it == stats.classes.end())
+                it = stats.classes.insert(stats.classes.end(), HoleClass{c1, c2, cards.suited, 0, {}});
+            slot = static_cast<int>(it - stats.classes.begin());
+        }
+        HoleClass& k = stats.classes[static_cast<std::size_t>(slot)];
+        ++k.count;
+        k.games.push_back(*game);
     }
     for (int i = 14; i >= 2; --i)
         for (int j = i; j >= 2; --j) {

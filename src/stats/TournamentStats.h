@@ -2,7 +2,7 @@
 
 #include "history/TournamentIndex.h"
 #include "stats/ChartSeries.h"
-#include "stats/GameIndex.h"
+#include "store/TournamentGames.h"
 
 #include <cstdint>
 #include <optional>
@@ -39,17 +39,9 @@ std::optional<std::int64_t> gameOfRow(std::string_view row);
 // Sklansky group of two hand-history cards ("Ah", "Kd"); 0 for no group.
 int sklanskyGroupOfHistoryCards(const std::string& card1, const std::string& card2);
 // Series2: one slice per group 0..8 that occurs, labelled with the group, chart colours.
-ChartSeries sklanskyPie(const GameIndex& index, const std::vector<std::string>& gameRows);
+ChartSeries sklanskyPie(const TournamentGames& games, const std::vector<std::string>& gameRows);
 // Series3: one bar per hole-card match of each listed game, value the group.
-ChartSeries sklanskyBars(const GameIndex& index, const std::vector<std::string>& gameRows);
-
-// The user's stack at the start of a game from the text after a "(" of the
-// seat line: "1500 in chips)" gives 1500, "$12.34 in chips)" 1234 cents;
-// "€", "£" (UTF-8 or Windows-1252) and "Rs." amounts read like "$" ones.
-std::optional<std::int64_t> chipTextValue(std::string_view afterParenthesis);
-// The stack on the first line of the game block naming the user: the last
-// parenthesised group that reads, searched from the end of the line.
-std::optional<std::int64_t> chipCountOf(const GameIndex& index, std::int64_t game, std::string_view user);
+ChartSeries sklanskyBars(const TournamentGames& games, const std::vector<std::string>& gameRows);
 
 enum class ChipMode { Chipcount, PerGame };
 struct ChipChart {
@@ -58,8 +50,8 @@ struct ChipChart {
     double maximum = 0;
     int leftOut = 0;       // listed games whose stack does not read
 };
-ChipChart buildChipChart(const GameIndex& index, const std::vector<std::string>& gameRows, std::string_view user,
-                         ChipMode mode);
+// The user's stack in each listed game, the user the games were read for.
+ChipChart buildChipChart(const TournamentGames& games, const std::vector<std::string>& gameRows, ChipMode mode);
 
 // tour_hole_classes and the rows of lb_stat_hole.
 struct HoleClass {
@@ -73,7 +65,7 @@ struct HoleClassStats {
     std::vector<HoleClass> classes; // in order of first appearance
     std::vector<std::string> rows;  // "A K s 3", by rank
 };
-HoleClassStats buildHoleClassStats(const GameIndex& index, const std::vector<std::string>& gameRows);
+HoleClassStats buildHoleClassStats(const TournamentGames& games, const std::vector<std::string>& gameRows);
 // lb_stat_games for a row of lb_stat_hole.
 std::vector<std::string> gamesOfHoleClass(const HoleClassStats& stats, std::string_view classRow);
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "stats/ChartSeries.h"
-#include "stats/GameIndex.h"
+#include "store/TournamentGames.h"
 
 #include <string>
 #include <string_view>
@@ -21,10 +21,10 @@ struct WinLossStats {
 };
 
 // Counts the user's results over the games of `gameRows` (decimal game numbers,
-// one per row) from their stored play. `user` is matched as a case-sensitive
-// substring. A row without a game block counts as played and nothing else.
-WinLossStats buildWinLossStats(const GameIndex& index, const std::vector<std::string>& gameRows,
-                               std::string_view user, char decimalSeparator);
+// one per row), the user the games were read for. A row without a game block
+// counts as played and nothing else.
+WinLossStats buildWinLossStats(const TournamentGames& games, const std::vector<std::string>& gameRows,
+                               char decimalSeparator);
 
 // The "##0.00" figure of count / base * 100.
 std::string percentText(double count, double base, char decimalSeparator);

@@ -3,6 +3,7 @@
 #include "history/Records.h"
 #include "history/TournamentIndex.h"
 #include "store/Sqlite.h"
+#include "store/TournamentGames.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -60,10 +61,13 @@ public:
     // The hole-card entries in order; references only for the entries
     // `withRefs` accepts (none without it).
     ACardcount loadHoleCards(const std::function<bool(const Tcardcount&)>& withRefs = {});
+    // What the statistics read of the given games (ascending, no repeats)
+    // from the stored facts, not the blocks.
+    TournamentGames loadTournamentGames(const std::vector<std::int64_t>& gameNos);
     // lb_tour and its tool tips from one aggregate query; the tournaments
     // carry their counts and headers but no game numbers.
     TournamentIndex tournamentIndex();
-    // The user's games of one tournament, one per hole-card reference, in table order.
+    // The user's games of one tournament, one per hole-card reference.
     std::vector<std::int64_t> gamesOfTournament(std::int64_t tour);
 
     std::vector<std::string> loadedFiles();

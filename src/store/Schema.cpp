@@ -73,6 +73,22 @@ CREATE TABLE unreadable_results(
     reason BLOB NOT NULL);
 CREATE TABLE results_user(id INTEGER PRIMARY KEY CHECK(id = 1), name BLOB NOT NULL);
 )sql",
+    // 3: beside each result, what the statistics of a tournament read of the
+    //    game's first block (the user's stack, the won/lost counters), so that
+    //    choosing a tournament reads no block; and the indexes that give a
+    //    tournament's games and their hole cards without reading the table.
+    //    Forgetting results_user has everything computed anew on the next open.
+    R"sql(
+CREATE TABLE game_facts(
+    game_no INTEGER PRIMARY KEY,
+    chips INTEGER,                   -- NULL when no stack reads
+    tally BLOB NOT NULL);            -- the won/lost counters that are not zero
+DROP INDEX hole_refs_game;
+CREATE INDEX hole_refs_game ON hole_refs(game_no, entry);
+DROP INDEX hole_refs_tour;
+CREATE INDEX hole_refs_tour ON hole_refs(tour_no, entry, game_no);
+DELETE FROM results_user;
+)sql",
 };
 
 int userVersion(SqliteDb& db)

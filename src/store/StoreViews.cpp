@@ -1,5 +1,9 @@
 #include "store/StoreViews.h"
 
+#include "store/StoredResults.h"
+
+#include <algorithm>
+
 namespace tallyhand {
 
 ClassGames classGamesOf(GameStore& store, const std::string& classRow)
@@ -33,6 +37,33 @@ TournamentSlice tournamentSlice(GameStore& store, std::int64_t tour)
     slice.tables = store.loadGames(entry.game_nos);
     slice.index.tournaments.push_back(std::move(entry));
     return slice;
+}
+
+ChosenTournament chosenTournament(GameStore& store, std::int64_t tour, std::string_view user)
+{
+    ChosenTournament chosen;
+    {
+        const ReadTransaction snapshot(store.db());
+        if (!user.empty() && resultsUser(store) == user) {
+            TTournament entry;
+            entry.tour_no = tour;
+            entry.game_nos = store.gamesOfTournament(tour);
+            entry.count = static_cast<std::int32_t>(entry.game_nos.size());
+            if (entry.game_nos.empty())
+                return chosen;
+            std::vector<std::int64_t> games = entry.game_nos;
+            std::sort(games.begin(), games.end());
+            games.erase(std::unique(games.begin(), games.end()), games.end());
+            chosen.games = store.loadTournamentGames(games);
+            chosen.index.tournaments.push_back(std::move(entry));
+            return chosen;
+        }
+    }
+    // Another name than the facts were made for: read from the blocks.
+    TournamentSlice slice = tournamentSlice(store, tour);
+    chosen.games = TournamentGames::ofTables(slice.tables, user);
+    chosen.index = std::move(slice.index);
+    return chosen;
 }
 
 GameTables gameSlice(GameStore& store, std::int64_t game)

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tallyhand {
 
@@ -23,6 +24,15 @@ struct TournamentSlice {
     GameTables tables;
 };
 TournamentSlice tournamentSlice(GameStore& store, std::int64_t tour);
+
+// One chosen tournament for its statistics: its index entry with every game
+// number, and what the views read of its games for `user` — from the stored
+// facts when they were made for that name, else from the games' blocks.
+struct ChosenTournament {
+    TournamentIndex index;
+    TournamentGames games;
+};
+ChosenTournament chosenTournament(GameStore& store, std::int64_t tour, std::string_view user);
 
 // One game for a replay.
 GameTables gameSlice(GameStore& store, std::int64_t game);

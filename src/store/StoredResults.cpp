@@ -1,5 +1,6 @@
 #include "store/StoredResults.h"
 
+#include "history/GameFacts.h"
 #include "history/GameResultReader.h"
 #include "store/BlockCodec.h"
 #include "store/GameStore.h"
@@ -40,7 +41,9 @@ public:
           m_addResult(store.db(), "INSERT INTO game_results(game_no, tour_no, time, unit, big_blind, players, position,"
                                   " invested, collected, rake, bounty, allin_street, bets_raises, calls, flags)"
                                   " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-          m_addUnreadable(store.db(), "INSERT INTO unreadable_results(game_no, file, line, reason) VALUES(?, ?, ?, ?)")
+          m_addUnreadable(store.db(), "INSERT INTO unreadable_results(game_no, file, line, reason) VALUES(?, ?, ?, ?)"),
+          m_dropFacts(store.db(), "DELETE FROM game_facts WHERE game_no = ?"),
+          m_addFacts(store.db(), "INSERT INTO game_facts(game_no, chips, tally) VALUES(?, ?, ?)")
     {
     }
 
@@ -48,15 +51,15 @@ public:
     void store(std::int64_t game, std::string_view user, std::string_view file, ResultsTally& tally)
     {
         drop(game);
-        m_firstRef.reset().bind(1, game);
-        if (!m_firstRef.step())
-            return;
         m_firstBlock.reset().bind(1, game);
         if (!m_firstBlock.step())
             return;
         const LineList block =
             unpackLines(m_firstBlock.bytes(1), static_cast<std::size_t>(m_firstBlock.int64(0)));
-        write(game, m_firstRef.int64(0), m_firstRef.bytes(1), block, user, file, tally);
+        writeFacts(game, block, user);
+        m_firstRef.reset().bind(1, game);
+        if (m_firstRef.step())
+            write(game, m_firstRef.int64(0), m_firstRef.bytes(1), block, user, file, tally);
     }
 
     // From the rows a file brought for a game the store did not hold before:
@@ -64,6 +67,7 @@ public:
     void storeNew(const Tgame& ref, const Tgame& block, std::string_view user, std::string_view file,
                   ResultsTally& tally)
     {
+        writeFacts(ref.game_no, block.lines, user);
         write(ref.game_no, ref.tour_no, ref.header, block.lines, user, file, tally);
     }
 
@@ -72,6 +76,18 @@ private:
     {
         m_dropResult.reset().bind(1, game).run();
         m_dropUnreadable.reset().bind(1, game).run();
+        m_dropFacts.reset().bind(1, game).run();
+    }
+
+    // Every game with a block has its facts, dealt in or not: the
+    // statistics count any game whose lines name the user.
+    void writeFacts(std::int64_t game, const LineList& block, std::string_view user)
+    {
+        const GameFacts facts = readGameFacts(block, user);
+        m_addFacts.reset().bind(1, game);
+        if (facts.chips)
+            m_addFacts.bind(2, *facts.chips);
+        m_addFacts.bind(3, packTally(facts.tally)).run();
     }
 
     void write(std::int64_t game, std::int64_t tour, std::string_view headerText, const LineList& block,
@@ -120,7 +136,8 @@ private:
             .run();
     }
 
-    Statement m_firstRef, m_firstBlock, m_dropResult, m_dropUnreadable, m_addResult, m_addUnreadable;
+    Statement m_firstRef, m_firstBlock, m_dropResult, m_dropUnreadable, m_addResult, m_addUnreadable, m_dropFacts,
+        m_addFacts;
     std::string m_header;
     std::vector<std::string_view> m_lines;
 };
@@ -242,7 +259,7 @@ bool bringResultsUpToDate(GameStore& store, std::string_view user)
     // Another process may have done it meanwhile.
     if (resultsUser(store) == user)
         return false;
-    store.db().exec("DELETE FROM game_results; DELETE FROM unreadable_results");
+    store.db().exec("DELETE FROM game_results; DELETE FROM unreadable_results; DELETE FROM game_facts");
     std::vector<std::int64_t> games;
     {
         Statement rows(store.db(), "SELECT DISTINCT game_no FROM game_records ORDER BY game_no");

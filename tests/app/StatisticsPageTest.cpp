@@ -128,31 +128,32 @@ void StatisticsPageTest::choosingATournamentRebuildsEveryView()
     QCOMPARE(shown, steps);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 
-    const GameData& data = *window.gameData();
+    GameData& data = *window.gameData();
+    const TournamentGames& read = data.gamesFor("Hero");
     const auto tour = tournamentOfRow(tours->item(row)->text().toStdString());
     const auto games = gamesOfTournament(data.chosenTournament(), *tour);
     QCOMPARE(rows(page->browser()->lbGame()), qrows(games));
     QCOMPARE(games.size(), static_cast<std::size_t>(tours->item(row)->text().section(QLatin1Char(' '), 1).toInt()));
 
     // Every view shows what the core computes for exactly these games.
-    const auto wl = buildWinLossStats(data.index(), games, "Hero", '.');
+    const auto wl = buildWinLossStats(read, games, '.');
     QCOMPARE(rows(field<QListWidget>(window, QStringLiteral("lb_wl_all"))).first(), qrows(wl.total).first());
     QCOMPARE(rows(field<QListWidget>(window, QStringLiteral("lb_wl_gv"))), qrows(wl.cards));
     QCOMPARE(field<StatChart>(window, QStringLiteral("ch_wl_gw"))->points(), wl.wonLostPie);
     QCOMPARE(field<StatChart>(window, QStringLiteral("ch_wl_all"))->kind(), StatChart::Kind::Pie);
-    const auto board = buildBoardStats(data.tables().boards, games);
+    const auto board = buildBoardStats(read.boards(), games);
     QCOMPARE(memoLines(window, QStringLiteral("Memo21")), qrows(board.cards));
     QCOMPARE(field<StatChart>(window, QStringLiteral("Chart1"))->points(), board.pairChart);
     QCOMPARE(field<StatChart>(window, QStringLiteral("ch_flop_fd3"))->points(),
-             buildFlopStats(data.tables().boards, games).threeSuitPie);
+             buildFlopStats(read.boards(), games).threeSuitPie);
     StatChart* chips = field<StatChart>(window, QStringLiteral("Chart_1"));
     QCOMPARE(chips->title(), QStringLiteral("Hero"));
-    QCOMPARE(chips->points(), buildChipChart(data.index(), games, "Hero", ChipMode::Chipcount).bars);
+    QCOMPARE(chips->points(), buildChipChart(read, games, ChipMode::Chipcount).bars);
     QCOMPARE(chips->series()->objectName(), QStringLiteral("Series1"));
 
     // Chart modes rebuild only their chart, from the games listed.
     field<QRadioButton>(window, QStringLiteral("rb_pergame"))->click();
-    QCOMPARE(chips->points(), buildChipChart(data.index(), games, "Hero", ChipMode::PerGame).bars);
+    QCOMPARE(chips->points(), buildChipChart(read, games, ChipMode::PerGame).bars);
     StatChart* sklansky = field<StatChart>(window, QStringLiteral("Chart_2"));
     QCOMPARE(sklansky->series()->objectName(), QStringLiteral("Series2"));
     field<QRadioButton>(window, QStringLiteral("rb_balken"))->click();
@@ -187,7 +188,7 @@ void StatisticsPageTest::choosingATournamentRebuildsEveryView()
     QVERIFY(!shown.contains(QString::fromUtf8(selection_text::kGames)));
     QCOMPARE(shown.last(), QStringLiteral("Ok"));
     QCOMPARE(field(window, QStringLiteral("hole1"))->text(),
-             QString::fromStdString(expandCardText(data.index().holeCards(bar.toLongLong())->card1)));
+             QString::fromStdString(expandCardText(read.holeCards(bar.toLongLong())->card1)));
 }
 
 void StatisticsPageTest::replaysEnterTheGameStepByStep()

@@ -1,6 +1,7 @@
 #include "stats/BoardStatistics.h"
 #include "stats/TournamentStats.h"
 #include "stats/WinLossStats.h"
+#include "history/GameFacts.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +59,8 @@ TEST(WinLossStats, EveryFoldAndNoAllIn)
     Home h;
     h.add(1, "7c", "2d", play("1500 in chips", {}, "Seat 1: Hero folded before Flop"));
     h.add(2, "8c", "3d", play("1500 in chips", {"*** FLOP *** [Ah Kd 2c]"}, "Seat 1: Hero folded on the Flop"));
-    const GameIndex index(h.tables);
-    const WinLossStats s = buildWinLossStats(index, rows({"1", "2"}), "Hero", ',');
+    const TournamentGames index = TournamentGames::ofTables(h.tables, "Hero");
+    const WinLossStats s = buildWinLossStats(index, rows({"1", "2"}), ',');
     EXPECT_EQ(s.total, (std::vector<std::string>{
                            "Hände gespielt  : 2", "davon gewonnen  : 0 (0,00%)", "davon verloren  : 0 (0,00%)",
                            "Folds insgesamt : 2 (100,00%)", "davon Preflop   : 1 (50,00%)",
@@ -73,7 +74,7 @@ TEST(WinLossStats, EveryFoldAndNoAllIn)
     EXPECT_EQ(s.cards[0], "win/lost with   : ");
     EXPECT_EQ(s.cards[10], "Royal Flush     : 0/0");
 
-    const WinLossStats empty = buildWinLossStats(index, {}, "Hero", '.');
+    const WinLossStats empty = buildWinLossStats(index, {}, '.');
     EXPECT_EQ(empty.total[1], "davon gewonnen  : 0 (0.00%)");
 }
 
@@ -90,9 +91,9 @@ TEST(WinLossStats, ShowdownsCategoriesAndAllIns)
     h.add(4, "Ts", "Js", play("1500 in chips", {}, "Seat 1: Hero showed [Ts Js] and won (100) with a Royal Flush"));
     h.add(5, "2s", "3s", play("1500 in chips", {}, "Seat 1: Hero collected (40)"));
     h.add(6, "4s", "5d", play("1500 in chips", {}, "Seat 1: Hero mucked [4s 5d]"));
-    const GameIndex index(h.tables);
+    const TournamentGames index = TournamentGames::ofTables(h.tables, "Hero");
     // A row without a game block counts only as played.
-    const WinLossStats s = buildWinLossStats(index, rows({"1", "2", "3", "4", "5", "6", "99"}), "Hero", '.');
+    const WinLossStats s = buildWinLossStats(index, rows({"1", "2", "3", "4", "5", "6", "99"}), '.');
     EXPECT_EQ(s.total[0], "Hände gespielt  : 7");
     EXPECT_EQ(s.total[1], "davon gewonnen  : 4 (57.14%)");
     EXPECT_EQ(s.total[2], "davon verloren  : 2 (28.57%)");
@@ -124,16 +125,16 @@ TEST(TournamentStats, ChipChartBothModesAndUnreadableStacks)
     h.add(12, "7c", "2d", play("1800 in chips, $2 bounty", {}, ""));
     h.add(13, "Kh", "Qh", play("900 in chips", {}, ""));
     h.add(14, "Kh", "Qd", play("no stack", {}, ""));
-    const GameIndex index(h.tables);
+    const TournamentGames index = TournamentGames::ofTables(h.tables, "Hero");
     const auto games = rows({"11", "12", "13", "14"});
 
-    const ChipChart chips = buildChipChart(index, games, "Hero", ChipMode::Chipcount);
+    const ChipChart chips = buildChipChart(index, games, ChipMode::Chipcount);
     EXPECT_EQ(chips.bars, (ChartSeries{{"11", 1500, Rgb{0, 128, 0}},
                                        {"12", 1800, Rgb{255, 255, 255}},
                                        {"13", 900, Rgb{0, 255, 0}}}));
     EXPECT_EQ(chips.maximum, 1800);
     EXPECT_EQ(chips.leftOut, 1);
-    const ChipChart perGame = buildChipChart(index, games, "Hero", ChipMode::PerGame);
+    const ChipChart perGame = buildChipChart(index, games, ChipMode::PerGame);
     EXPECT_EQ(perGame.bars, (ChartSeries{{"11", 300, Rgb{0, 128, 0}}, {"12", -900, Rgb{255, 255, 255}}}));
     EXPECT_EQ(perGame.minimum, -900);
     EXPECT_EQ(perGame.maximum, 300);
@@ -144,8 +145,7 @@ TEST(TournamentStats, ChipChartBothModesAndUnreadableStacks)
     // A note in parentheses after the stack: the earlier group reads.
     h.add(15, "2c", "2d",
           {"Seat 4: Hero (1500 in chips) out of hand (moved from another table into small blind)"});
-    const GameIndex again(h.tables);
-    EXPECT_EQ(chipCountOf(again, 15, "Hero"), 1500);
+    EXPECT_EQ(TournamentGames::ofTables(h.tables, "Hero").chips(15), 1500);
 }
 
 TEST(TournamentStats, ChipChartReadsEveryCurrencyAsCents)
@@ -179,8 +179,8 @@ TEST(TournamentStats, ChipChartReadsEveryCurrencyAsCents)
             expected.push_back({std::to_string(game), static_cast<double>(*c.cents), Rgb{0, 128, 0}});
     }
     // Games in any currency take part in the chart; only unreadable stacks are left out.
-    const GameIndex index(h.tables);
-    const ChipChart chart = buildChipChart(index, games, "Hero", ChipMode::Chipcount);
+    const TournamentGames index = TournamentGames::ofTables(h.tables, "Hero");
+    const ChipChart chart = buildChipChart(index, games, ChipMode::Chipcount);
     EXPECT_EQ(chart.bars, expected);
     EXPECT_EQ(chart.leftOut, 4);
     EXPECT_EQ(chart.maximum, 200000);
@@ -199,8 +199,15 @@ TEST(TournamentStats, SklanskyChartsAndHoleClasses)
     const auto games = gamesOfTournament(tours, 1);
     EXPECT_EQ(games, rows({"21", "22", "23", "24"}));
     EXPECT_EQ(tournamentOfRow("123 4"), 123);
+    // Text order, whatever the lengths, repeats kept.
+    tours.tournaments.push_back({3, {9, 10, 1, 9223372036854775807, 100, 2, 10, 0, 922337203685477580}, 9, ""});
+    EXPECT_EQ(gamesOfTournament(tours, 3), rows({"0", "1", "10", "10", "100", "2", "9", "922337203685477580",
+                                                 "9223372036854775807"}));
+    EXPECT_EQ(gameOfRow("-12"), -12);
+    for (const char* notSpelledSo : {"012", "+12", "-0", "", "-", "1 2", "99999999999999999999"})
+        EXPECT_EQ(gameOfRow(notSpelledSo), std::nullopt) << notSpelledSo;
 
-    const GameIndex index(h.tables);
+    const TournamentGames index = TournamentGames::ofTables(h.tables, "Hero");
     EXPECT_EQ(sklanskyPie(index, games), (ChartSeries{{"0", 1, {}}, {"1", 2, {}}, {"2", 1, {}}}));
     EXPECT_EQ(sklanskyBars(index, games), (ChartSeries{{"21", 1, Rgb{0, 128, 0}},
                                                        {"22", 1, Rgb{0, 128, 0}},
@@ -224,8 +231,9 @@ TEST(BoardStatistics, PatternsOfFlopAndBoard)
     h.add(5, "2c", "2d", {}, {"Kh", "Kd", "Ks", "5c", "5s"});
     h.add(6, "2c", "2d", {}, {"4h", "5h", "6h", "", ""}, 2);
     const auto games = rows({"1", "2", "3", "4", "5"});
+    const auto boards = TournamentGames::ofTables(h.tables, "Hero").boards();
 
-    const FlopStats flop = buildFlopStats(h.tables.boards, games);
+    const FlopStats flop = buildFlopStats(boards, games);
     EXPECT_EQ(flop.cards, rows({"Karten : 15", "Bilder : 9", "Zahlen : 6"}));
     EXPECT_EQ(flop.straights, rows({"AKQ 1", "987 1", "32A 1"}));
     EXPECT_EQ(flop.pairs.size(), 13u);
@@ -235,7 +243,7 @@ TEST(BoardStatistics, PatternsOfFlopAndBoard)
     EXPECT_EQ(flop.twoSuitPie, (ChartSeries{{"Herz", 1, Rgb{255, 0, 0}}}));
     EXPECT_TRUE(flop.threeSuitPie.empty());
 
-    const BoardStats board = buildBoardStats(h.tables.boards, games);
+    const BoardStats board = buildBoardStats(boards, games);
     EXPECT_EQ(board.cards.back(), "---Straigthdraws---");
     EXPECT_EQ(board.fourRuns, rows({"9876 1"}));
     EXPECT_EQ(board.threeRuns, rows({"AKQ 1", "987 1", "32A 1"}));
@@ -249,7 +257,7 @@ TEST(BoardStatistics, PatternsOfFlopAndBoard)
     EXPECT_EQ(board.flush3Pie, (ChartSeries{{"Herz", 1, Rgb{255, 0, 0}}}));
 
     // A tournament that never saw a flop: zero rows where every rank is listed, nothing elsewhere.
-    const BoardStats none = buildBoardStats(h.tables.boards, rows({"77"}));
+    const BoardStats none = buildBoardStats(boards, rows({"77"}));
     EXPECT_EQ(none.cards[0], "Karten : 0");
     EXPECT_EQ(none.trips.size(), 13u);
     EXPECT_EQ(none.tripsChart.size(), 13u);

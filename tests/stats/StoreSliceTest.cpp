@@ -73,37 +73,43 @@ TEST_F(StoreSlices, BrowserListsFromAggregatesEqualThoseOfTheWholeTables)
     }
 }
 
-// Every lookup of a tournament's views answers over its slice as over the
-// whole tables, duplicate game numbers included.
-TEST_F(StoreSlices, TournamentSliceAnswersEveryLookupAsTheWholeTables)
+// Every view of a chosen tournament answers as over the whole tables,
+// duplicate game numbers included: from the stored facts for the screen name
+// they were made for, from the blocks for another name.
+TEST_F(StoreSlices, ChosenTournamentAnswersEveryViewAsTheWholeTables)
 {
     ASSERT_GT(m_tournaments.tournaments.size(), 3u);
-    for (const TTournament& tour : m_tournaments.tournaments) {
-        SCOPED_TRACE("tournament " + std::to_string(tour.tour_no));
-        const TournamentSlice slice = tournamentSlice(*m_store, tour.tour_no);
-        const GameIndex sliced(slice.tables);
-        const auto games = gamesOfTournament(slice.index, tour.tour_no);
-        ASSERT_EQ(games, gamesOfTournament(m_tournaments, tour.tour_no));
-        for (const std::string& row : games) {
-            const std::int64_t g = *gameOfRow(row);
-            expectSame(sliced.summary(g), m_index.summary(g), g);
-            expectSame(sliced.summary(g, tour.tour_no), m_index.summary(g, tour.tour_no), g);
-            expectSame(sliced.gameRecord(g), m_index.gameRecord(g), g);
-            expectSame(sliced.board(g), m_index.board(g), g);
-            expectSame(sliced.board(g, tour.tour_no), m_index.board(g, tour.tour_no), g);
-            EXPECT_EQ(cardsOf(sliced.holeCards(g)), cardsOf(m_index.holeCards(g))) << g;
-            EXPECT_EQ(sliced.holeCardMatches(g).size(), m_index.holeCardMatches(g).size()) << g;
+    for (const char* user : {"Hero", "nitbox"}) {
+        const TournamentGames whole = TournamentGames::ofTables(m_whole, user);
+        for (const TTournament& tour : m_tournaments.tournaments) {
+            SCOPED_TRACE(std::string(user) + " in tournament " + std::to_string(tour.tour_no));
+            const ChosenTournament chosen = chosenTournament(*m_store, tour.tour_no, user);
+            const TournamentGames& read = chosen.games;
+            const auto games = gamesOfTournament(chosen.index, tour.tour_no);
+            ASSERT_EQ(games, gamesOfTournament(m_tournaments, tour.tour_no));
+            for (const std::string& row : games) {
+                const std::int64_t g = *gameOfRow(row);
+                EXPECT_EQ(cardsOf(read.holeCards(g)), cardsOf(m_index.holeCards(g))) << g;
+                std::string matches, wholeMatches;
+                read.forEachHoleCardMatch(g, [&](std::size_t at) { matches += cardsOf(&read.entries()[at]); });
+                whole.forEachHoleCardMatch(g, [&](std::size_t at) { wholeMatches += cardsOf(&whole.entries()[at]); });
+                EXPECT_EQ(matches, wholeMatches) << g;
+                EXPECT_EQ(read.hasBlock(g), m_index.gameRecord(g) != nullptr) << g;
+                EXPECT_EQ(read.chips(g), whole.chips(g)) << g;
+            }
+            const WinLossStats a = buildWinLossStats(read, games, '.');
+            const WinLossStats b = buildWinLossStats(whole, games, '.');
+            EXPECT_EQ(a.total, b.total);
+            EXPECT_EQ(a.wonLost, b.wonLost);
+            EXPECT_EQ(a.allIns, b.allIns);
+            EXPECT_EQ(a.cards, b.cards);
+            EXPECT_EQ(buildFlopStats(read.boards(), games).cards, buildFlopStats(whole.boards(), games).cards);
+            EXPECT_EQ(buildBoardStats(read.boards(), games).pairs, buildBoardStats(whole.boards(), games).pairs);
+            EXPECT_EQ(buildChipChart(read, games, ChipMode::Chipcount).bars,
+                      buildChipChart(whole, games, ChipMode::Chipcount).bars);
+            EXPECT_EQ(sklanskyBars(read, games), sklanskyBars(whole, games));
+            EXPECT_EQ(buildHoleClassStats(read, games).rows, buildHoleClassStats(whole, games).rows);
         }
-        const WinLossStats a = buildWinLossStats(sliced, games, "Hero", '.');
-        const WinLossStats b = buildWinLossStats(m_index, games, "Hero", '.');
-        EXPECT_EQ(a.total, b.total);
-        EXPECT_EQ(a.wonLost, b.wonLost);
-        EXPECT_EQ(a.allIns, b.allIns);
-        EXPECT_EQ(buildFlopStats(slice.tables.boards, games).cards, buildFlopStats(m_whole.boards, games).cards);
-        EXPECT_EQ(buildBoardStats(slice.tables.boards, games).pairs, buildBoardStats(m_whole.boards, games).pairs);
-        EXPECT_EQ(buildChipChart(sliced, games, "Hero", ChipMode::Chipcount).bars,
-                  buildChipChart(m_index, games, "Hero", ChipMode::Chipcount).bars);
-        EXPECT_EQ(buildHoleClassStats(sliced, games).rows, buildHoleClassStats(m_index, games).rows);
     }
 }
 

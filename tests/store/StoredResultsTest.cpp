@@ -131,7 +131,7 @@ TEST(StoredResults, OlderDatabaseAndOtherScreenNameAreFilled)
         fresh = storedResults(store);
         ASSERT_GT(fresh.games.size(), 250u);
         // Back to the schema before results: their tables gone.
-        store.db().exec("DROP TABLE game_results; DROP TABLE unreadable_results; DROP TABLE results_user;"
+        store.db().exec("DROP TABLE game_results; DROP TABLE unreadable_results; DROP TABLE results_user; DROP TABLE game_facts;"
                         " PRAGMA user_version = 1");
     }
     GameStore store(file);
@@ -140,10 +140,18 @@ TEST(StoredResults, OlderDatabaseAndOtherScreenNameAreFilled)
     EXPECT_TRUE(bringResultsUpToDate(store, "Hero"));
     expectSame(storedResults(store), fresh);
     EXPECT_FALSE(bringResultsUpToDate(store, "Hero"));
+    // Every game with a block has what the statistics read of it, dealt in or not.
+    const auto count = [&](const char* sql) {
+        Statement query(store.db(), sql);
+        return query.step() ? query.int64(0) : -1;
+    };
+    const std::int64_t blocks = count("SELECT COUNT(DISTINCT game_no) FROM game_records");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM game_facts"), blocks);
 
     // The generated opponents are someone else's games.
     EXPECT_TRUE(bringResultsUpToDate(store, "NobodyAtAll"));
     EXPECT_TRUE(storedResults(store).games.empty());
+    EXPECT_EQ(count("SELECT COUNT(*) FROM game_facts"), blocks);
     EXPECT_TRUE(bringResultsUpToDate(store, "Hero"));
     expectSame(storedResults(store), fresh);
     // Without a screen name nothing is computed or lost.

@@ -24,17 +24,23 @@ GameStore* GameData::store()
     return m_store.get();
 }
 
-void GameData::chooseTournament(std::int64_t tour)
+void GameData::chooseTournament(std::int64_t tour, const std::string& user)
 {
-    m_index = GameIndex();
-    m_tables = GameTables{};
+    m_games = TournamentGames{};
     m_chosen = TournamentIndex{};
+    m_gamesUser = user;
     if (GameStore* games = store()) {
-        TournamentSlice slice = tournamentSlice(*games, tour);
-        m_tables = std::move(slice.tables);
-        m_chosen = std::move(slice.index);
+        ChosenTournament chosen = tallyhand::chosenTournament(*games, tour, user);
+        m_games = std::move(chosen.games);
+        m_chosen = std::move(chosen.index);
     }
-    m_index = GameIndex(m_tables);
+}
+
+const TournamentGames& GameData::gamesFor(const std::string& user)
+{
+    if (user != m_gamesUser && !m_chosen.tournaments.empty())
+        chooseTournament(m_chosen.tournaments.front().tour_no, user);
+    return m_games;
 }
 
 void GameData::rebundle()

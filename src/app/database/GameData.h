@@ -1,8 +1,8 @@
 #pragma once
 
-#include "stats/GameIndex.h"
 #include "store/DatabaseStartup.h"
 #include "store/GameStore.h"
+#include "store/TournamentGames.h"
 
 #include <QObject>
 
@@ -26,11 +26,11 @@ public:
     // The store on this thread; null while there is none.
     GameStore* store();
 
-    // The games of the chosen tournament, and where each stands in them.
-    void chooseTournament(std::int64_t tour);
+    // The games of the chosen tournament as its statistics read them for `user`.
+    void chooseTournament(std::int64_t tour, const std::string& user);
     const TournamentIndex& chosenTournament() const { return m_chosen; }
-    const GameTables& tables() const { return m_tables; }
-    const GameIndex& index() const { return m_index; }
+    // The chosen games read for `user`: read anew when they were read for another name.
+    const TournamentGames& gamesFor(const std::string& user);
 
     // Groups the stored hole cards into hole_bundles anew.
     void rebundle();
@@ -46,8 +46,8 @@ private:
     GameDatabase m_db;
     std::unique_ptr<GameStore> m_store;
     TournamentIndex m_chosen;
-    GameTables m_tables;
-    GameIndex m_index;
+    TournamentGames m_games;
+    std::string m_gamesUser; // the name m_games were read for
     bool m_loaded = false;
 };
 

@@ -13,7 +13,9 @@
 #include "stats/BoardStatistics.h"
 #include "stats/WinLossStats.h"
 
+#include <QFuture>
 #include <QLineEdit>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -71,8 +73,17 @@ void TournamentSelection::lb_tourDblClick()
     m_statusTexts.clear();
     status(QString::fromUtf8(selection_text::kGames));
     const auto tour = tournamentOfRow(item->text().toStdString());
-    m_data->chooseTournament(tour.value_or(0));
+    const std::string user = m_page->chipChart()->player()->text().toStdString();
+    m_data->chooseTournament(tour.value_or(0), user);
     m_games = tour ? gamesOfTournament(m_data->chosenTournament(), *tour) : std::vector<std::string>{};
+    // The lists that need no widget are counted on other threads while the
+    // charts are built here; nothing below reads the games for another name.
+    const TournamentGames& games = m_data->gamesFor(user);
+    const char separator = localeDecimalSeparator();
+    QFuture<WinLossStats> winLoss =
+        QtConcurrent::run([&games, this, separator] { return buildWinLossStats(games, m_games, separator); });
+    QFuture<FlopStats> flop = QtConcurrent::run([&games, this] { return buildFlopStats(games.boards(), m_games); });
+    QFuture<BoardStats> board = QtConcurrent::run([&games, this] { return buildBoardStats(games.boards(), m_games); });
     fillRows(m_page->browser()->lbGame(), m_games);
 
     status(QString::fromUtf8(selection_text::kSklansky));
@@ -82,13 +93,11 @@ void TournamentSelection::lb_tourDblClick()
     status(QString::fromUtf8(selection_text::kHoleClasses));
     BuildHoleClassStats();
     status(QString::fromUtf8(selection_text::kWinLoss));
-    const std::string user = m_page->chipChart()->player()->text().toStdString();
-    m_page->statistics()->tournamentViews().show(
-        buildWinLossStats(m_data->index(), m_games, user, localeDecimalSeparator()));
+    m_page->statistics()->tournamentViews().show(winLoss.result());
     status(QString::fromUtf8(selection_text::kFlop));
-    m_page->statistics()->boards()->showFlop(buildFlopStats(m_data->tables().boards, m_games));
+    m_page->statistics()->boards()->showFlop(flop.result());
     status(QString::fromUtf8(selection_text::kBoard));
-    m_page->statistics()->boards()->showBoard(buildBoardStats(m_data->tables().boards, m_games));
+    m_page->statistics()->boards()->showBoard(board.result());
     status(QString::fromUtf8(selection_text::kOk));
     if (m_chipsLeftOut > 0)
         status(QString::fromStdString(selection_text::chipsLeftOut(m_chipsLeftOut)));
@@ -112,9 +121,9 @@ void TournamentSelection::Button86Click()
 {
     SklanskyChartPanel* panel = m_page->sklanskyChart();
     if (panel->pie()->isChecked())
-        panel->chart()->showPie(sklanskyPie(m_data->index(), m_games), QStringLiteral("Series2"));
+        panel->chart()->showPie(sklanskyPie(chosenGames(), m_games), QStringLiteral("Series2"));
     else
-        panel->chart()->showBars(sklanskyBars(m_data->index(), m_games), QStringLiteral("Series3"));
+        panel->chart()->showBars(sklanskyBars(chosenGames(), m_games), QStringLiteral("Series3"));
     processPaintEvents();
 }
 
@@ -123,7 +132,8 @@ void TournamentSelection::Button85Click()
     ChipChartPanel* panel = m_page->chipChart();
     const QString user = panel->player()->text();
     const ChipMode mode = panel->overall()->isChecked() ? ChipMode::Chipcount : ChipMode::PerGame;
-    const ChipChart chart = buildChipChart(m_data->index(), m_games, user.toStdString(), mode);
+    // Another player name reads the games anew for it.
+    const ChipChart chart = buildChipChart(m_data->gamesFor(user.toStdString()), m_games, mode);
     panel->chart()->setTitle(user);
     panel->chart()->showBars(chart.bars, QStringLiteral("Series1"), std::pair{chart.minimum, chart.maximum});
     m_chipsLeftOut = chart.leftOut;
@@ -131,7 +141,7 @@ void TournamentSelection::Button85Click()
 
 void TournamentSelection::BuildHoleClassStats()
 {
-    m_classes = buildHoleClassStats(m_data->index(), m_games);
+    m_classes = buildHoleClassStats(chosenGames(), m_games);
     fillRows(m_page->statistics()->lbStatHole(), m_classes.rows);
 }
 
@@ -145,8 +155,12 @@ void TournamentSelection::lb_stat_holeClick()
         return;
     const auto games = gamesOfHoleClass(m_classes, item->text().toStdString());
     fillRows(views->lbStatGames(), games);
-    const std::string user = m_page->chipChart()->player()->text().toStdString();
-    views->classViews().show(buildWinLossStats(m_data->index(), games, user, localeDecimalSeparator()));
+    views->classViews().show(buildWinLossStats(chosenGames(), games, localeDecimalSeparator()));
+}
+
+const TournamentGames& TournamentSelection::chosenGames()
+{
+    return m_data->gamesFor(m_page->chipChart()->player()->text().toStdString());
 }
 
 void TournamentSelection::lb_stat_gamesClick()

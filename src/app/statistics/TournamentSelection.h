@@ -46,6 +46,8 @@ private:
     void status(const QString& text);
     void chooseGame(const QString& row);
     bool idle() const { return !m_lock->busy(); }
+    // The chosen games read for the name in the chip chart's player field.
+    const TournamentGames& chosenGames();
 
     StatisticsPage* m_page;
     GameData* m_data;

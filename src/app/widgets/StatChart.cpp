@@ -217,7 +217,9 @@ void StatChart::buildBars(const QString& seriesName)
 }
 
 // Thousands of bars as one filled outline per colour: a bar item each would
-// take the window most of a second to build.
+// take the window most of a second to build. Beyond what a screen can show,
+// neighbouring bars share one column drawn as their union, from the lowest
+// to the highest of each colour's bars in it.
 void StatChart::buildManyBars(const QString& seriesName)
 {
     struct Outline {
@@ -227,15 +229,34 @@ void StatChart::buildManyBars(const QString& seriesName)
     };
     std::vector<Outline> outlines;
     constexpr double kHalfWidth = 0.4;
-    for (std::size_t i = 0; i < m_points.size(); ++i) {
-        const ChartPoint& p = m_points[i];
-        const QColor colour = p.colour ? toColor(*p.colour) : QColor(Qt::red);
-        auto it = std::find_if(outlines.begin(), outlines.end(), [&](const Outline& o) { return o.colour == colour; });
-        if (it == outlines.end())
-            it = outlines.insert(outlines.end(), {colour, new QLineSeries, new QLineSeries});
-        const double x = static_cast<double>(i);
-        it->upper->append({{x - kHalfWidth, 0}, {x - kHalfWidth, p.value}, {x + kHalfWidth, p.value}, {x + kHalfWidth, 0}});
-        it->lower->append({{x - kHalfWidth, 0}, {x + kHalfWidth, 0}});
+    constexpr std::size_t kMaxColumns = 4096;
+    const std::size_t perColumn = (m_points.size() + kMaxColumns - 1) / kMaxColumns;
+    struct Extent {
+        double low = 0, high = 0;
+        bool any = false;
+    };
+    std::vector<std::pair<QColor, Extent>> column;
+    for (std::size_t first = 0; first < m_points.size(); first += perColumn) {
+        const std::size_t last = std::min(first + perColumn, m_points.size()) - 1;
+        column.clear();
+        for (std::size_t i = first; i <= last; ++i) {
+            const ChartPoint& p = m_points[i];
+            const QColor colour = p.colour ? toColor(*p.colour) : QColor(Qt::red);
+            auto it = std::find_if(column.begin(), column.end(), [&](const auto& c) { return c.first == colour; });
+            if (it == column.end())
+                it = column.insert(column.end(), {colour, Extent{}});
+            it->second.low = std::min(it->second.low, p.value);
+            it->second.high = std::max(it->second.high, p.value);
+        }
+        const double left = static_cast<double>(first) - kHalfWidth;
+        const double right = static_cast<double>(last) + kHalfWidth;
+        for (const auto& [colour, extent] : column) {
+            auto it = std::find_if(outlines.begin(), outlines.end(), [&](const Outline& o) { return o.colour == colour; });
+            if (it == outlines.end())
+                it = outlines.insert(outlines.end(), {colour, new QLineSeries, new QLineSeries});
+            it->upper->append({{left, 0}, {left, extent.high}, {right, extent.high}, {right, 0}});
+            it->lower->append({{left, 0}, {left, extent.low}, {right, extent.low}, {right, 0}});
+        }
     }
 
     auto* xAxis = new QValueAxis;
