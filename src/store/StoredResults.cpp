@@ -30,6 +30,30 @@ std::int64_t flagsOf(const GameResult& r)
            (r.wonShowdown ? WonShowdown : 0) | (r.balanced ? Balanced : 0);
 }
 
+} // namespace
+
+PreparedGame prepareGame(std::int64_t game, std::int64_t tour, std::string_view headerText, const LineList& block,
+                         std::string_view user)
+{
+    PreparedGame prepared;
+    const GameFacts facts = readGameFacts(block, user);
+    prepared.chips = facts.chips;
+    prepared.tally = packTally(facts.tally);
+    // The stored block starts after the header line; the reference keeps its text.
+    std::string header = "PokerStars Hand #" + std::to_string(game) + ": ";
+    if (tour != 0)
+        header += "Tournament #" + std::to_string(tour) + ", ";
+    header += headerText;
+    std::vector<std::string_view> lines;
+    lines.reserve(block.size() + 1);
+    lines.push_back(header);
+    lines.insert(lines.end(), block.begin(), block.end());
+    prepared.result = readGameResult(lines, user);
+    return prepared;
+}
+
+namespace {
+
 // The statements of one round of computing, prepared once.
 class ResultWriter {
 public:
@@ -56,53 +80,28 @@ public:
             return;
         const LineList block =
             unpackLines(m_firstBlock.bytes(1), static_cast<std::size_t>(m_firstBlock.int64(0)));
-        writeFacts(game, block, user);
         m_firstRef.reset().bind(1, game);
-        if (m_firstRef.step())
-            write(game, m_firstRef.int64(0), m_firstRef.bytes(1), block, user, file, tally);
+        if (m_firstRef.step()) {
+            write(game, prepareGame(game, m_firstRef.int64(0), m_firstRef.bytes(1), block, user), file, tally);
+            return;
+        }
+        // Every game with a block has its facts, dealt in or not: the
+        // statistics count any game whose lines name the user.
+        PreparedGame facts = prepareGame(game, 0, {}, block, user);
+        facts.result.status = GameResultRead::Status::NotDealtIn;
+        write(game, facts, file, tally);
     }
 
-    // From the rows a file brought for a game the store did not hold before:
-    // they are what it holds now.
-    void storeNew(const Tgame& ref, const Tgame& block, std::string_view user, std::string_view file,
-                  ResultsTally& tally)
+    // What was worked out for a game the store did not hold before from the
+    // rows its file brought: they are what the store holds now.
+    void write(std::int64_t game, const PreparedGame& prepared, std::string_view file, ResultsTally& tally)
     {
-        writeFacts(ref.game_no, block.lines, user);
-        write(ref.game_no, ref.tour_no, ref.header, block.lines, user, file, tally);
-    }
-
-private:
-    void drop(std::int64_t game)
-    {
-        m_dropResult.reset().bind(1, game).run();
-        m_dropUnreadable.reset().bind(1, game).run();
-        m_dropFacts.reset().bind(1, game).run();
-    }
-
-    // Every game with a block has its facts, dealt in or not: the
-    // statistics count any game whose lines name the user.
-    void writeFacts(std::int64_t game, const LineList& block, std::string_view user)
-    {
-        const GameFacts facts = readGameFacts(block, user);
         m_addFacts.reset().bind(1, game);
-        if (facts.chips)
-            m_addFacts.bind(2, *facts.chips);
-        m_addFacts.bind(3, packTally(facts.tally)).run();
-    }
+        if (prepared.chips)
+            m_addFacts.bind(2, *prepared.chips);
+        m_addFacts.bind(3, prepared.tally).run();
 
-    void write(std::int64_t game, std::int64_t tour, std::string_view headerText, const LineList& block,
-               std::string_view user, std::string_view file, ResultsTally& tally)
-    {
-        // The stored block starts after the header line; the reference keeps its text.
-        m_header = "PokerStars Hand #" + std::to_string(game) + ": ";
-        if (tour != 0)
-            m_header += "Tournament #" + std::to_string(tour) + ", ";
-        m_header += headerText;
-        m_lines.clear();
-        m_lines.push_back(m_header);
-        m_lines.insert(m_lines.end(), block.begin(), block.end());
-
-        const GameResultRead read = readGameResult(m_lines, user);
+        const GameResultRead& read = prepared.result;
         if (read.status == GameResultRead::Status::NotDealtIn)
             return;
         if (read.status == GameResultRead::Status::Unreadable) {
@@ -136,10 +135,16 @@ private:
             .run();
     }
 
+private:
+    void drop(std::int64_t game)
+    {
+        m_dropResult.reset().bind(1, game).run();
+        m_dropUnreadable.reset().bind(1, game).run();
+        m_dropFacts.reset().bind(1, game).run();
+    }
+
     Statement m_firstRef, m_firstBlock, m_dropResult, m_dropUnreadable, m_addResult, m_addUnreadable, m_dropFacts,
         m_addFacts;
-    std::string m_header;
-    std::vector<std::string_view> m_lines;
 };
 
 GameResult resultRow(const Statement& row)
@@ -200,34 +205,59 @@ HeldGames HeldGames::of(GameStore& store)
     return held;
 }
 
-void storeResultsOfFile(GameStore& store, const GameTables& fileTables, const HeldGames& before,
-                        std::string_view user, std::string_view file, ResultsTally& tally)
+namespace {
+
+// Per game number the file's only reference and block, or null when it has several.
+struct FileRows {
+    const Tgame* ref = nullptr;
+    const Tgame* block = nullptr;
+    bool several = false;
+};
+std::unordered_map<std::int64_t, FileRows> rowsOfFile(const GameTables& fileTables)
 {
-    // Per game number the file's only reference and block, or null when it has several.
-    struct Rows {
-        const Tgame* ref = nullptr;
-        const Tgame* block = nullptr;
-        bool several = false;
-    };
-    std::unordered_map<std::int64_t, Rows> rows;
+    std::unordered_map<std::int64_t, FileRows> rows;
     for (const Tcardcount& entry : fileTables.hole_cards)
         for (const Tgame& ref : entry.game_refs) {
-            Rows& r = rows[ref.game_no];
+            FileRows& r = rows[ref.game_no];
             r.several |= r.ref != nullptr;
             r.ref = &ref;
         }
     for (const Tgame& block : fileTables.game_records) {
-        Rows& r = rows[block.game_no];
+        FileRows& r = rows[block.game_no];
         r.several |= r.block != nullptr;
         r.block = &block;
     }
+    return rows;
+}
+
+} // namespace
+
+PreparedResults prepareResultsOfFile(const GameTables& fileTables, std::string_view user)
+{
+    PreparedResults prepared;
+    for (const auto& [game, r] : rowsOfFile(fileTables))
+        if (!r.several && r.ref && r.block)
+            prepared.emplace(game, prepareGame(game, r.ref->tour_no, r.ref->header, r.block->lines, user));
+    return prepared;
+}
+
+void storeResultsOfFile(GameStore& store, const GameTables& fileTables, const HeldGames& before,
+                        std::string_view user, std::string_view file, ResultsTally& tally,
+                        const PreparedResults* prepared)
+{
+    const auto rows = rowsOfFile(fileTables);
     ResultWriter writer(store);
     for (const std::int64_t game : gamesOfTables(fileTables)) {
-        const Rows& r = rows[game];
-        if (before.isNew(game) && !r.several && r.ref && r.block)
-            writer.storeNew(*r.ref, *r.block, user, file, tally);
-        else
+        const FileRows& r = rows.at(game);
+        if (!before.isNew(game) || r.several || !r.ref || !r.block) {
             writer.store(game, user, file, tally);
+            continue;
+        }
+        const auto ready = prepared ? prepared->find(game) : PreparedResults::const_iterator{};
+        if (prepared && ready != prepared->end())
+            writer.write(game, ready->second, file, tally);
+        else // not worked out beforehand
+            writer.write(game, prepareGame(game, r.ref->tour_no, r.ref->header, r.block->lines, user), file, tally);
     }
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "history/GameResult.h"
+#include "history/GameResultReader.h"
 #include "history/GameTableBuilder.h"
 
 #include <atomic>
+#include <optional>
+#include <unordered_map>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -45,11 +48,27 @@ struct HeldGames {
     bool isNew(std::int64_t game) const { return !any || game > highest; }
 };
 
+// What the store keeps of one game for `user`: its result, and what the
+// statistics of a tournament read of its block.
+struct PreparedGame {
+    GameResultRead result;
+    std::optional<std::int64_t> chips;
+    std::string tally; // packed
+};
+PreparedGame prepareGame(std::int64_t game, std::int64_t tour, std::string_view headerText, const LineList& block,
+                         std::string_view user);
+// Worked out from a file alone, away from the store: each game with one
+// reference and one block in the file.
+using PreparedResults = std::unordered_map<std::int64_t, PreparedGame>;
+PreparedResults prepareResultsOfFile(const GameTables& fileTables, std::string_view user);
+
 // storeResultsOf for the games of one file's tables, just merged into the
 // store that held `before`: a game new to the store with one reference and
-// one block in the file is read from those, without looking it up again.
+// one block in the file is read from those (or taken from `prepared`),
+// without looking it up again.
 void storeResultsOfFile(GameStore& store, const GameTables& fileTables, const HeldGames& before,
-                        std::string_view user, std::string_view file, ResultsTally& tally);
+                        std::string_view user, std::string_view file, ResultsTally& tally,
+                        const PreparedResults* prepared = nullptr);
 
 // The game numbers an import of these tables may have added or completed.
 std::vector<std::int64_t> gamesOfTables(const GameTables& tables);
