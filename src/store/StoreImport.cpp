@@ -157,8 +157,8 @@ ImportResult StoreImport::run(const ImportProgressFn& progress, const std::atomi
         const std::vector<PendingFile> pending = pendingFiles(&result.folderProblems);
         // Another process may have imported since this connection last did.
         m_store.beginMerge();
-        // The next file is read and cut into games on a second thread while
-        // the store takes the current one.
+        // The next file is read, cut into games and packed on a second thread
+        // while the store takes the current one.
         const auto readAhead = [&](std::size_t i) {
             return std::async(std::launch::async, readHandFile, pending[i],
                               m_store.handFile(pending[i].folder->key, pending[i].name), m_userName);
@@ -214,6 +214,7 @@ FileRead readHandFile(const PendingFile& pending, std::optional<HandFileRecord> 
     }
     const std::vector<std::string_view> lines = splitLines(bytes);
     read.builder.addFile(pending.name, lines, userName);
+    read.packed = packBlocks(read.builder.tables());
 
     next.bytesRead = offset + static_cast<std::int64_t>(bytes.size());
     next.size = next.bytesRead;
@@ -241,7 +242,7 @@ bool StoreImport::storeFile(const FileRead& read, ImportResult& result)
     try {
         Transaction transaction(m_store.db());
         const HeldGames held = HeldGames::of(m_store);
-        const MergeCount merged = m_store.mergeFile(read.builder.tables());
+        const MergeCount merged = m_store.mergeFile(read.builder.tables(), &read.packed);
         // With the file's games, in the same transaction: a file is all or nothing with its results.
         storeResultsOfFile(m_store, read.builder.tables(), held, m_userName, read.record.name, tally);
         m_store.saveHandFile(read.record);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/GameTableBuilder.h"
+#include "store/BlockCodec.h"
 #include "store/GameStore.h"
 
 #include <atomic>
@@ -57,6 +58,7 @@ struct FileRead {
     bool isNew = true;       // never read before
     std::string unreadable;  // German, when it could not be read
     GameTableBuilder builder;
+    PackedBlocks packed;     // the builder's blocks, packed where the file was read
     std::string bytes;       // as read, for naming lines of games that do not read
 };
 // Reads what is new of one file (from the start of its last game when the
