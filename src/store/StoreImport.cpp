@@ -7,11 +7,48 @@
 #include "store/StoredResults.h"
 
 #include <algorithm>
+#include <chrono>
+#include <deque>
 #include <fstream>
 #include <future>
 
 namespace tallyhand {
 namespace {
+
+// A transaction takes files until it holds this many games or is this old:
+// a commit per file spent most of the import writing the same index pages
+// again; readers still see new games within a second.
+constexpr std::size_t kGamesPerTransaction = 20000;
+constexpr auto kBatchTime = std::chrono::milliseconds(1000);
+// Files read ahead of the one being stored.
+constexpr std::size_t kReadAhead = 3;
+
+// A checkpoint copies the log into the database file and waits for the
+// disk; during an import it runs once the log holds 64 MB rather than 4 MB,
+// so that the index pages every batch touches are copied less often.
+class CheckpointSpacing {
+public:
+    explicit CheckpointSpacing(SqliteDb& db) : m_db(db) { db.exec("PRAGMA wal_autocheckpoint = 16384"); }
+    ~CheckpointSpacing()
+    {
+        try {
+            m_db.exec("PRAGMA wal_autocheckpoint = 1000");
+            // What the import left in the log, as far as readers allow.
+            m_db.exec("PRAGMA wal_checkpoint(PASSIVE)");
+        } catch (const StoreError&) {
+            // The log stays longer; the next commit checkpoints it.
+        }
+    }
+
+private:
+    SqliteDb& m_db;
+};
+
+template <typename T>
+void append(std::vector<T>& to, std::vector<T>&& from)
+{
+    to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+}
 
 std::int64_t mtimeOf(const std::filesystem::path& file)
 {
@@ -114,7 +151,8 @@ std::vector<HandFolder> chosenHandFolders(const std::vector<std::filesystem::pat
 }
 
 StoreImport::StoreImport(GameStore& store, std::vector<HandFolder> folders, std::string userName)
-    : m_store(store), m_folders(std::move(folders)), m_userName(std::move(userName))
+    : m_store(store), m_folders(std::move(folders)), m_userName(std::move(userName)),
+      m_gamesPerTransaction(kGamesPerTransaction)
 {
 }
 
@@ -149,6 +187,15 @@ std::vector<PendingFile> StoreImport::pendingFiles(std::vector<std::string>* pro
     return pending;
 }
 
+// The files merged into the open transaction and what they add to the result
+// once it commits.
+struct StoreImport::Batch {
+    std::optional<Transaction> transaction;
+    std::chrono::steady_clock::time_point began;
+    std::filesystem::path first; // the first file not kept when it fails
+    ImportResult counts;
+};
+
 ImportResult StoreImport::run(const ImportProgressFn& progress, const std::atomic<bool>* stop)
 {
     ImportResult result;
@@ -157,28 +204,34 @@ ImportResult StoreImport::run(const ImportProgressFn& progress, const std::atomi
         const std::vector<PendingFile> pending = pendingFiles(&result.folderProblems);
         // Another process may have imported since this connection last did.
         m_store.beginMerge();
-        // The next file is read, cut into games and packed on a second thread
+        const CheckpointSpacing spacing(m_store.db());
+        // The next files are read, cut into games and packed on other threads
         // while the store takes the current one.
-        const auto readAhead = [&](std::size_t i) {
-            return std::async(std::launch::async, readHandFile, pending[i],
-                              m_store.handFile(pending[i].folder->key, pending[i].name), m_userName);
+        std::deque<std::future<FileRead>> next;
+        std::size_t asked = 0;
+        const auto readAhead = [&] {
+            for (; asked < pending.size() && next.size() <= kReadAhead; ++asked)
+                next.push_back(std::async(std::launch::async, readHandFile, pending[asked],
+                                          m_store.handFile(pending[asked].folder->key, pending[asked].name),
+                                          m_userName));
         };
-        std::future<FileRead> next;
-        if (!pending.empty())
-            next = readAhead(0);
-        for (std::size_t i = 0; i < pending.size(); ++i) {
-            FileRead read = next.get();
-            if (i + 1 < pending.size())
-                next = readAhead(i + 1);
+        Batch batch;
+        bool failed = false;
+        for (std::size_t i = 0; i < pending.size() && !failed; ++i) {
+            readAhead();
+            FileRead read = next.front().get();
+            next.pop_front();
             if (stop && stop->load())
                 break;
             if (progress)
-                progress({"Handfiles werden gelesen", pending[i].name, i + 1, pending.size(), result.games});
-            if (!storeFile(read, result))
-                break;
+                progress({"Handfiles werden gelesen", pending[i].name, i + 1, pending.size(),
+                          result.games + batch.counts.games});
+            failed = !storeFile(read, batch, result);
         }
-        if (next.valid())
-            next.wait();
+        if (!failed)
+            commit(batch, result);
+        for (std::future<FileRead>& read : next)
+            read.wait();
         result.ok = result.error.empty();
     } catch (const std::exception& e) {
         result.error = e.what();
@@ -231,7 +284,7 @@ FileRead readHandFile(const PendingFile& pending, std::optional<HandFileRecord> 
     return read;
 }
 
-bool StoreImport::storeFile(const FileRead& read, ImportResult& result)
+bool StoreImport::storeFile(const FileRead& read, Batch& batch, ImportResult& result)
 {
     if (!read.unreadable.empty()) {
         // An unreadable file is named; the others are still imported.
@@ -239,8 +292,13 @@ bool StoreImport::storeFile(const FileRead& read, ImportResult& result)
         return true;
     }
     ResultsTally tally;
+    ImportResult& counts = batch.counts;
     try {
-        Transaction transaction(m_store.db());
+        if (!batch.transaction) {
+            batch.transaction.emplace(m_store.db());
+            batch.began = std::chrono::steady_clock::now();
+            batch.first = read.path;
+        }
         const HeldGames held = HeldGames::of(m_store);
         const MergeCount merged = m_store.mergeFile(read.builder.tables(), &read.packed);
         // With the file's games, in the same transaction: a file is all or nothing with its results.
@@ -248,29 +306,58 @@ bool StoreImport::storeFile(const FileRead& read, ImportResult& result)
         m_store.saveHandFile(read.record);
         if (read.isNew)
             m_store.appendLoadedFile(read.record.name);
-        transaction.commit();
-        result.added += merged.added;
+        counts.added += merged.added;
     } catch (const StoreError& e) {
-        result.diskFull = e.diskFull();
-        result.error = e.diskFull() ? "Der Datenträger ist voll, der Import wurde angehalten. Die Datenbank "
-                                          + pathText(m_store.file()) + " enthält alle Spiele bis vor "
-                                          + pathText(read.path) + "."
-                                    : e.what();
+        fail(batch, e, result);
         return false;
     }
     const GameTableBuilder& builder = read.builder;
-    result.games += builder.headersSeen();
-    result.unbalanced += tally.unbalanced;
+    counts.games += builder.headersSeen();
+    counts.unbalanced += tally.unbalanced;
     if (!tally.unreadable.empty()) {
         const std::vector<std::string_view> lines = splitLines(read.bytes);
         for (UnreadableResult& game : tally.unreadable)
-            result.unreadableResults.push_back({read.record.name, lineInFile(lines, game), std::move(game.reason)});
+            counts.unreadableResults.push_back({read.record.name, lineInFile(lines, game), std::move(game.reason)});
     }
-    result.files.push_back(read.record.name);
-    result.skipped.insert(result.skipped.end(), builder.skipped().begin(), builder.skipped().end());
-    result.filesWithoutGames.insert(result.filesWithoutGames.end(), builder.filesWithoutGames().begin(),
+    counts.files.push_back(read.record.name);
+    counts.skipped.insert(counts.skipped.end(), builder.skipped().begin(), builder.skipped().end());
+    counts.filesWithoutGames.insert(counts.filesWithoutGames.end(), builder.filesWithoutGames().begin(),
                                     builder.filesWithoutGames().end());
+    if (counts.games >= m_gamesPerTransaction || std::chrono::steady_clock::now() - batch.began >= kBatchTime)
+        return commit(batch, result);
     return true;
+}
+
+bool StoreImport::commit(Batch& batch, ImportResult& result)
+{
+    if (!batch.transaction)
+        return true;
+    try {
+        batch.transaction->commit();
+    } catch (const StoreError& e) {
+        fail(batch, e, result);
+        return false;
+    }
+    batch.transaction.reset();
+    ImportResult& counts = batch.counts;
+    result.games += counts.games;
+    result.added += counts.added;
+    result.unbalanced += counts.unbalanced;
+    append(result.unreadableResults, std::move(counts.unreadableResults));
+    append(result.files, std::move(counts.files));
+    append(result.skipped, std::move(counts.skipped));
+    append(result.filesWithoutGames, std::move(counts.filesWithoutGames));
+    counts = ImportResult{};
+    return true;
+}
+
+void StoreImport::fail(const Batch& batch, const StoreError& e, ImportResult& result)
+{
+    result.diskFull = e.diskFull();
+    result.error = e.diskFull() ? "Der Datenträger ist voll, der Import wurde angehalten. Die Datenbank "
+                                      + pathText(m_store.file()) + " enthält alle Spiele bis vor "
+                                      + pathText(batch.first) + "."
+                                : e.what();
 }
 
 } // namespace tallyhand
