@@ -8,9 +8,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <deque>
+#include <condition_variable>
+#include <exception>
 #include <fstream>
-#include <future>
+#include <map>
+#include <mutex>
+#include <thread>
 
 namespace tallyhand {
 namespace {
@@ -20,8 +23,6 @@ namespace {
 // again; readers still see new games within a second.
 constexpr std::size_t kGamesPerTransaction = 20000;
 constexpr auto kBatchTime = std::chrono::milliseconds(1000);
-// Files read ahead of the one being stored.
-constexpr std::size_t kReadAhead = 3;
 
 // A checkpoint copies the log into the database file and waits for the
 // disk; during an import it runs once the log holds 64 MB rather than 4 MB,
@@ -42,6 +43,84 @@ public:
 
 private:
     SqliteDb& m_db;
+};
+
+// Reads, cuts and packs the pending files in order on threads that live as
+// long as the import (each keeps its compression context), a few files
+// ahead of the one the store takes.
+class ReadAhead {
+public:
+    ReadAhead(const std::vector<PendingFile>& pending, const std::string& userName) : m_pending(pending), m_user(userName)
+    {
+        const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 2u, 4u);
+        m_ahead = 2 * threads;
+        for (unsigned i = 0; i < threads && i < pending.size(); ++i)
+            m_threads.emplace_back([this] { work(); });
+    }
+    ~ReadAhead()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        for (std::thread& thread : m_threads)
+            thread.join();
+    }
+    ReadAhead(const ReadAhead&) = delete;
+    ReadAhead& operator=(const ReadAhead&) = delete;
+
+    // File `i` once read; files are taken in order.
+    FileRead take(std::size_t i)
+    {
+        std::unique_lock lock(m_mutex);
+        m_taken = i;
+        m_changed.notify_all();
+        m_changed.wait(lock, [&] { return m_done.contains(i); });
+        Done done = std::move(m_done.at(i));
+        m_done.erase(i);
+        if (done.error)
+            std::rethrow_exception(done.error);
+        return std::move(done.read);
+    }
+
+private:
+    struct Done {
+        FileRead read;
+        std::exception_ptr error;
+    };
+
+    void work()
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_changed.wait(lock, [&] { return m_stop || m_next >= m_pending.size() || m_next <= m_taken + m_ahead; });
+            if (m_stop || m_next >= m_pending.size())
+                return;
+            const std::size_t i = m_next++;
+            lock.unlock();
+            Done done;
+            try {
+                done.read = readHandFile(m_pending[i], m_pending[i].record, m_user);
+            } catch (...) {
+                done.error = std::current_exception();
+            }
+            lock.lock();
+            m_done.emplace(i, std::move(done));
+            m_changed.notify_all();
+        }
+    }
+
+    const std::vector<PendingFile>& m_pending;
+    const std::string& m_user;
+    std::size_t m_ahead = 0;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::size_t m_next = 0;  // the next file a thread reads
+    std::size_t m_taken = 0; // the file the store takes or waits for
+    std::map<std::size_t, Done> m_done;
+    bool m_stop = false;
+    std::vector<std::thread> m_threads;
 };
 
 template <typename T>
@@ -181,7 +260,8 @@ std::vector<PendingFile> StoreImport::pendingFiles(std::vector<std::string>* pro
             if (record != records.end() && !ec && size == record->second.bytesRead
                 && mtimeOf(file) == record->second.mtime)
                 continue;
-            pending.push_back({&folder, std::move(name)});
+            pending.push_back({&folder, std::move(name),
+                               record != records.end() ? std::optional(record->second) : std::nullopt});
         }
     }
     return pending;
@@ -205,22 +285,11 @@ ImportResult StoreImport::run(const ImportProgressFn& progress, const std::atomi
         // Another process may have imported since this connection last did.
         m_store.beginMerge();
         const CheckpointSpacing spacing(m_store.db());
-        // The next files are read, cut into games and packed on other threads
-        // while the store takes the current one.
-        std::deque<std::future<FileRead>> next;
-        std::size_t asked = 0;
-        const auto readAhead = [&] {
-            for (; asked < pending.size() && next.size() <= kReadAhead; ++asked)
-                next.push_back(std::async(std::launch::async, readHandFile, pending[asked],
-                                          m_store.handFile(pending[asked].folder->key, pending[asked].name),
-                                          m_userName));
-        };
+        ReadAhead reader(pending, m_userName);
         Batch batch;
         bool failed = false;
         for (std::size_t i = 0; i < pending.size() && !failed; ++i) {
-            readAhead();
-            FileRead read = next.front().get();
-            next.pop_front();
+            FileRead read = reader.take(i);
             if (stop && stop->load())
                 break;
             if (progress)
@@ -230,8 +299,6 @@ ImportResult StoreImport::run(const ImportProgressFn& progress, const std::atomi
         }
         if (!failed)
             commit(batch, result);
-        for (std::future<FileRead>& read : next)
-            read.wait();
         result.ok = result.error.empty();
     } catch (const std::exception& e) {
         result.error = e.what();

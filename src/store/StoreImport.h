@@ -49,6 +49,7 @@ struct ImportResult {
 struct PendingFile {
     const HandFolder* folder = nullptr;
     std::string name;
+    std::optional<HandFileRecord> record{}; // what the store held of it when listed
 };
 
 // One file read and cut into games, ready for the store.
