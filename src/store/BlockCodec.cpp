@@ -33,6 +33,18 @@ std::string packLines(const LineList& lines)
     return packed;
 }
 
+PackedBlocks packBlocks(const GameTables& tables)
+{
+    PackedBlocks packed;
+    packed.summaries.reserve(tables.summaries.size());
+    for (const Tgame& g : tables.summaries)
+        packed.summaries.push_back(packLines(g.lines));
+    packed.gameRecords.reserve(tables.game_records.size());
+    for (const Tgame& g : tables.game_records)
+        packed.gameRecords.push_back(packLines(g.lines));
+    return packed;
+}
+
 LineList unpackLines(std::string_view packed, std::size_t count)
 {
     const unsigned long long size = ZSTD_getFrameContentSize(packed.data(), packed.size());

@@ -81,6 +81,55 @@ Tcardcount entryRow(const Statement& row, int first)
 
 } // namespace
 
+struct GameStore::MergeStatements {
+    explicit MergeStatements(SqliteDb& db)
+        : findEntry(db, "SELECT id FROM hole_cards WHERE pair_key = ? ORDER BY id LIMIT 1"),
+          addEntry(db, "INSERT INTO hole_cards(pair_key, card1, card2, suited, count) VALUES(?, ?, ?, ?, 0)"),
+          hasRef(db, "SELECT 1 FROM hole_refs WHERE game_no = ? AND entry = ? LIMIT 1"),
+          addRef(db, "INSERT INTO hole_refs(entry, game_no, tour_no, table_name, header) VALUES(?, ?, ?, ?, ?)"),
+          addCount(db, "UPDATE hole_cards SET count = count + ? WHERE id = ?"),
+          findBoard(db, "SELECT id, flop1, flop2, flop3, turn, river FROM boards WHERE game_no = ? ORDER BY id LIMIT 1"),
+          addBoard(db, "INSERT INTO boards(game_no, tour_no, flop1, flop2, flop3, turn, river) VALUES(?, ?, ?, ?, ?, ?, ?)"),
+          setBoard(db, "UPDATE boards SET flop1 = ?, flop2 = ?, flop3 = ?, turn = ?, river = ? WHERE id = ?"),
+          findSummary(db, "SELECT id, line_count, lines FROM summaries WHERE game_no = ? ORDER BY id LIMIT 1"),
+          addSummary(db, "INSERT INTO summaries(game_no, tour_no, line_count, lines) VALUES(?, ?, ?, ?)"),
+          setSummary(db, "UPDATE summaries SET line_count = ?, lines = ? WHERE id = ?"),
+          findRecord(db, "SELECT id, line_count, lines FROM game_records WHERE game_no = ? ORDER BY id LIMIT 1"),
+          addRecord(db, "INSERT INTO game_records(game_no, tour_no, line_count, lines) VALUES(?, ?, ?, ?)"),
+          setRecord(db, "UPDATE game_records SET line_count = ?, lines = ? WHERE id = ?"),
+          saveFile(db, "INSERT INTO hand_files(folder, name, size, mtime, bytes_read, resume_at, games_read)"
+                       " VALUES(?, ?, ?, ?, ?, ?, ?) ON CONFLICT(folder, name) DO UPDATE SET"
+                       " size = excluded.size, mtime = excluded.mtime, bytes_read = excluded.bytes_read,"
+                       " resume_at = excluded.resume_at, games_read = excluded.games_read"),
+          addLoaded(db, "INSERT INTO loaded_files(name) VALUES(?)")
+    {
+    }
+
+    // A look-up left on its row would hold a read of the file past the
+    // transaction; every statement is reset once a call is done with it.
+    void resetAll()
+    {
+        for (Statement* s : {&findEntry, &addEntry, &hasRef, &addRef, &addCount, &findBoard, &addBoard, &setBoard,
+                             &findSummary, &addSummary, &setSummary, &findRecord, &addRecord, &setRecord, &saveFile,
+                             &addLoaded})
+            s->reset();
+    }
+
+    Statement findEntry, addEntry, hasRef, addRef, addCount;
+    Statement findBoard, addBoard, setBoard;
+    Statement findSummary, addSummary, setSummary, findRecord, addRecord, setRecord;
+    Statement saveFile, addLoaded;
+};
+
+GameStore::MergeStatements& GameStore::mergeStatements()
+{
+    if (!m_merge)
+        m_merge = std::make_unique<MergeStatements>(m_db);
+    return *m_merge;
+}
+
+GameStore::~GameStore() = default;
+
 GameStore::GameStore(const std::filesystem::path& file) : m_db(file, true)
 {
     // The first statement reads the file: a file that is not a database fails here.
@@ -412,11 +461,8 @@ std::unordered_map<std::string, HandFileRecord> GameStore::handFilesOf(const std
 
 void GameStore::saveHandFile(const HandFileRecord& record)
 {
-    Statement upsert(m_db, "INSERT INTO hand_files(folder, name, size, mtime, bytes_read, resume_at, games_read)"
-                           " VALUES(?, ?, ?, ?, ?, ?, ?) ON CONFLICT(folder, name) DO UPDATE SET"
-                           " size = excluded.size, mtime = excluded.mtime, bytes_read = excluded.bytes_read,"
-                           " resume_at = excluded.resume_at, games_read = excluded.games_read");
-    upsert.bind(1, record.folder).bind(2, record.name).bind(3, record.size).bind(4, record.mtime);
+    Statement& upsert = mergeStatements().saveFile;
+    upsert.reset().bind(1, record.folder).bind(2, record.name).bind(3, record.size).bind(4, record.mtime);
     upsert.bind(5, record.bytesRead).bind(6, record.resumeAt).bind(7, record.gamesRead).run();
 }
 
@@ -429,8 +475,7 @@ void GameStore::clear()
 
 void GameStore::appendLoadedFile(const std::string& name)
 {
-    Statement insert(m_db, "INSERT INTO loaded_files(name) VALUES(?)");
-    insert.bind(1, name).run();
+    mergeStatements().addLoaded.reset().bind(1, name).run();
 }
 
 void GameStore::appendTables(const GameTables& tables)
@@ -479,90 +524,94 @@ void GameStore::beginMerge()
     m_merging = true;
 }
 
-MergeCount GameStore::mergeFile(const GameTables& fileTables)
+MergeCount GameStore::mergeFile(const GameTables& fileTables, const PackedBlocks* packed)
 {
     if (!m_merging)
         beginMerge();
+    MergeStatements& st = mergeStatements();
+    struct ResetOnExit {
+        MergeStatements& st;
+        ~ResetOnExit() { st.resetAll(); }
+    } const resetOnExit{st};
     MergeCount count;
     // Hole cards: an entry per pair in order of first appearance, a reference
     // per game unless the entry already refers to that game number.
-    Statement findEntry(m_db, "SELECT id FROM hole_cards WHERE pair_key = ? ORDER BY id LIMIT 1");
-    Statement addEntry(m_db, "INSERT INTO hole_cards(pair_key, card1, card2, suited, count) VALUES(?, ?, ?, ?, 0)");
-    Statement hasRef(m_db, "SELECT 1 FROM hole_refs WHERE game_no = ? AND entry = ? LIMIT 1");
-    Statement addRef(m_db, "INSERT INTO hole_refs(entry, game_no, tour_no, table_name, header) VALUES(?, ?, ?, ?, ?)");
-    Statement addCount(m_db, "UPDATE hole_cards SET count = count + ? WHERE id = ?");
     for (const Tcardcount& e : fileTables.hole_cards) {
         const std::string key = pairKey(e.card1, e.card2);
         std::int64_t id = 0;
-        findEntry.reset().bind(1, key);
-        if (findEntry.step()) {
-            id = findEntry.int64(0);
+        st.findEntry.reset().bind(1, key);
+        if (st.findEntry.step()) {
+            id = st.findEntry.int64(0);
         } else {
-            addEntry.reset().bind(1, key).bind(2, e.card1).bind(3, e.card2).bind(4, std::int64_t{e.suited}).run();
+            st.addEntry.reset().bind(1, key).bind(2, e.card1).bind(3, e.card2).bind(4, std::int64_t{e.suited}).run();
             id = m_db.lastInsertId();
         }
         std::int64_t added = 0;
         for (const Tgame& r : e.game_refs) {
             if (!m_refs.above(r.game_no)) {
-                hasRef.reset().bind(1, r.game_no).bind(2, id);
-                if (hasRef.step())
+                st.hasRef.reset().bind(1, r.game_no).bind(2, id);
+                if (st.hasRef.step())
                     continue;
             }
-            addRef.reset().bind(1, id).bind(2, r.game_no).bind(3, r.tour_no).bind(4, r.table_name).bind(5, r.header).run();
+            st.addRef.reset().bind(1, id).bind(2, r.game_no).bind(3, r.tour_no).bind(4, r.table_name).bind(5, r.header).run();
             m_refs.add(r.game_no);
             ++added;
         }
         if (added > 0)
-            addCount.reset().bind(1, added).bind(2, id).run();
+            st.addCount.reset().bind(1, added).bind(2, id).run();
         count.added += static_cast<std::size_t>(added);
     }
 
     // Boards: the first board of a game number stays; one cut short is completed.
-    Statement findBoard(m_db, "SELECT id, flop1, flop2, flop3, turn, river FROM boards WHERE game_no = ? ORDER BY id LIMIT 1");
-    Statement addBoard(m_db, "INSERT INTO boards(game_no, tour_no, flop1, flop2, flop3, turn, river)"
-                             " VALUES(?, ?, ?, ?, ?, ?, ?)");
-    Statement setBoard(m_db, "UPDATE boards SET flop1 = ?, flop2 = ?, flop3 = ?, turn = ?, river = ? WHERE id = ?");
     for (const TBoard& b : fileTables.boards) {
         bool held = false;
         if (!m_boards.above(b.game.game_no))
-            held = findBoard.reset().bind(1, b.game.game_no).step();
+            held = st.findBoard.reset().bind(1, b.game.game_no).step();
         if (!held) {
-            addBoard.reset().bind(1, b.game.game_no).bind(2, b.game.tour_no);
+            st.addBoard.reset().bind(1, b.game.game_no).bind(2, b.game.tour_no);
             for (int i = 0; i < 5; ++i)
-                addBoard.bind(3 + i, b.cards[static_cast<std::size_t>(i)]);
-            addBoard.run();
+                st.addBoard.bind(3 + i, b.cards[static_cast<std::size_t>(i)]);
+            st.addBoard.run();
             m_boards.add(b.game.game_no);
             continue;
         }
         std::array<std::string, 5> stored;
         for (int i = 0; i < 5; ++i)
-            stored[static_cast<std::size_t>(i)] = findBoard.text(1 + i);
+            stored[static_cast<std::size_t>(i)] = st.findBoard.text(1 + i);
         if (!completesBoard(stored, b.cards))
             continue;
-        const std::int64_t id = findBoard.int64(0);
-        setBoard.reset();
+        const std::int64_t id = st.findBoard.int64(0);
+        st.setBoard.reset();
         for (int i = 0; i < 5; ++i)
-            setBoard.bind(1 + i, b.cards[static_cast<std::size_t>(i)]);
-        setBoard.bind(6, id).run();
+            st.setBoard.bind(1 + i, b.cards[static_cast<std::size_t>(i)]);
+        st.setBoard.bind(6, id).run();
         ++count.completed;
     }
 
     // Summary and game blocks: the same rule per game number.
     for (const bool summaries : {true, false}) {
-        Statement find(m_db, summaries ? "SELECT id, line_count, lines FROM summaries WHERE game_no = ? ORDER BY id LIMIT 1"
-                                       : "SELECT id, line_count, lines FROM game_records WHERE game_no = ? ORDER BY id LIMIT 1");
-        Statement add(m_db, summaries ? "INSERT INTO summaries(game_no, tour_no, line_count, lines) VALUES(?, ?, ?, ?)"
-                                      : "INSERT INTO game_records(game_no, tour_no, line_count, lines) VALUES(?, ?, ?, ?)");
-        Statement set(m_db, summaries ? "UPDATE summaries SET line_count = ?, lines = ? WHERE id = ?"
-                                      : "UPDATE game_records SET line_count = ?, lines = ? WHERE id = ?");
+        Statement& find = summaries ? st.findSummary : st.findRecord;
+        Statement& add = summaries ? st.addSummary : st.addRecord;
+        Statement& set = summaries ? st.setSummary : st.setRecord;
         Highest& highest = summaries ? m_summaries : m_records;
-        for (const Tgame& g : summaries ? fileTables.summaries : fileTables.game_records) {
+        const AGame& blocks = summaries ? fileTables.summaries : fileTables.game_records;
+        const std::vector<std::string>* packedBlocks =
+            packed ? (summaries ? &packed->summaries : &packed->gameRecords) : nullptr;
+        std::string packedHere;
+        const auto packedOf = [&](std::size_t i) -> std::string_view {
+            if (packedBlocks)
+                return (*packedBlocks)[i];
+            packedHere = packLines(blocks[i].lines);
+            return packedHere;
+        };
+        for (std::size_t i = 0; i < blocks.size(); ++i) {
+            const Tgame& g = blocks[i];
             bool held = false;
             if (!highest.above(g.game_no))
                 held = find.reset().bind(1, g.game_no).step();
             if (!held) {
                 add.reset().bind(1, g.game_no).bind(2, g.tour_no).bind(3, static_cast<std::int64_t>(g.lines.size()));
-                add.bind(4, packLines(g.lines)).run();
+                add.bind(4, packedOf(i)).run();
                 highest.add(g.game_no);
                 continue;
             }
@@ -570,7 +619,7 @@ MergeCount GameStore::mergeFile(const GameTables& fileTables)
             if (!completesBlock(stored, g.lines))
                 continue;
             const std::int64_t id = find.int64(0);
-            set.reset().bind(1, static_cast<std::int64_t>(g.lines.size())).bind(2, packLines(g.lines)).bind(3, id).run();
+            set.reset().bind(1, static_cast<std::int64_t>(g.lines.size())).bind(2, packedOf(i)).bind(3, id).run();
             ++count.completed;
         }
     }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <string>
@@ -17,6 +18,8 @@
 namespace tallyhand {
 
 inline constexpr const char* kStoreFile = "tallyhand.db";
+
+struct PackedBlocks;
 
 // What the store remembers of one hand-history file.
 struct HandFileRecord {
@@ -45,6 +48,7 @@ public:
     // StoreError; unusable() for a file that is not a database, is damaged or
     // comes from a newer program.
     explicit GameStore(const std::filesystem::path& file);
+    ~GameStore();
 
     SqliteDb& db() { return m_db; }
     const std::filesystem::path& file() const { return m_db.file(); }
@@ -87,8 +91,9 @@ public:
     void beginMerge();
     // Adds the games of one file's tables that the store does not hold and
     // completes those it holds cut short, exactly as reading the file on top
-    // of the whole tables would.
-    MergeCount mergeFile(const GameTables& fileTables);
+    // of the whole tables would. `packed`, when given, holds the tables'
+    // blocks packed already (packBlocks).
+    MergeCount mergeFile(const GameTables& fileTables, const PackedBlocks* packed = nullptr);
     void saveHandFile(const HandFileRecord& record);
 
     // Streams each table in order, for the export.
@@ -113,7 +118,12 @@ private:
         }
     };
 
+    // The statements of mergeFile and the file bookkeeping, prepared once.
+    struct MergeStatements;
+    MergeStatements& mergeStatements();
+
     SqliteDb m_db;
+    std::unique_ptr<MergeStatements> m_merge; // after m_db: finalized before it closes
     Highest m_refs, m_boards, m_summaries, m_records;
     bool m_merging = false;
 };

@@ -8,6 +8,17 @@ namespace {
 // How long a second writer waits for the first before SQLite says "busy".
 constexpr int kBusyTimeoutMs = 10000;
 
+// SQLite counts its memory under a process-wide mutex unless told not to
+// before its first use; nothing here reads the count.
+void configureOnce()
+{
+    static const bool configured = [] {
+        sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+        return true;
+    }();
+    (void)configured;
+}
+
 } // namespace
 
 bool StoreError::diskFull() const
@@ -22,6 +33,7 @@ bool StoreError::unusable() const
 
 SqliteDb::SqliteDb(const std::filesystem::path& file, bool create) : m_file(file)
 {
+    configureOnce();
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(file.c_str(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {

@@ -7,11 +7,149 @@
 #include "store/StoredResults.h"
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
 #include <fstream>
-#include <future>
+#include <map>
+#include <mutex>
+#include <thread>
 
 namespace tallyhand {
 namespace {
+
+// A transaction takes files until it holds this many games or is this old:
+// a commit per file spent most of the import writing the same index pages
+// again; readers still see new games within a second.
+constexpr std::size_t kGamesPerTransaction = 20000;
+constexpr auto kBatchTime = std::chrono::milliseconds(1000);
+
+// A checkpoint copies the log into the database file and waits for the
+// disk; during an import it runs once the log holds 64 MB rather than 4 MB,
+// so that the index pages every batch touches are copied less often.
+class CheckpointSpacing {
+public:
+    explicit CheckpointSpacing(SqliteDb& db) : m_db(db) { db.exec("PRAGMA wal_autocheckpoint = 16384"); }
+    ~CheckpointSpacing()
+    {
+        try {
+            m_db.exec("PRAGMA wal_autocheckpoint = 1000");
+            // What the import left in the log, as far as readers allow.
+            m_db.exec("PRAGMA wal_checkpoint(PASSIVE)");
+        } catch (const StoreError&) {
+            // The log stays longer; the next commit checkpoints it.
+        }
+    }
+
+private:
+    SqliteDb& m_db;
+};
+
+// Reads, cuts and packs the pending files in order on threads that live as
+// long as the import (each keeps its compression context), a few files
+// ahead of the one the store takes.
+class ReadAhead {
+public:
+    ReadAhead(const std::vector<PendingFile>& pending, const std::string& userName) : m_pending(pending), m_user(userName)
+    {
+        const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 2u, 4u);
+        m_ahead = 2 * threads;
+        for (unsigned i = 0; i < threads && i < pending.size(); ++i)
+            m_threads.emplace_back([this] { work(); });
+    }
+    ~ReadAhead()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        for (std::thread& thread : m_threads)
+            thread.join();
+    }
+    ReadAhead(const ReadAhead&) = delete;
+    ReadAhead& operator=(const ReadAhead&) = delete;
+
+    // Hands a file the store is done with to a reading thread to free: its
+    // thousands of small allocations are no work for the store's thread.
+    void release(FileRead&& read)
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_released.push_back(std::move(read));
+        }
+        m_changed.notify_all();
+    }
+
+    // File `i` once read; files are taken in order.
+    FileRead take(std::size_t i)
+    {
+        std::unique_lock lock(m_mutex);
+        m_taken = i;
+        m_changed.notify_all();
+        m_changed.wait(lock, [&] { return m_done.contains(i); });
+        Done done = std::move(m_done.at(i));
+        m_done.erase(i);
+        if (done.error)
+            std::rethrow_exception(done.error);
+        return std::move(done.read);
+    }
+
+private:
+    struct Done {
+        FileRead read;
+        std::exception_ptr error;
+    };
+
+    void work()
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_changed.wait(lock, [&] {
+                return m_stop || !m_released.empty() || m_next >= m_pending.size() || m_next <= m_taken + m_ahead;
+            });
+            if (!m_released.empty()) {
+                std::vector<FileRead> released = std::move(m_released);
+                m_released.clear();
+                lock.unlock();
+                released.clear();
+                lock.lock();
+                continue;
+            }
+            if (m_stop || m_next >= m_pending.size())
+                return;
+            const std::size_t i = m_next++;
+            lock.unlock();
+            Done done;
+            try {
+                done.read = readHandFile(m_pending[i], m_pending[i].record, m_user);
+            } catch (...) {
+                done.error = std::current_exception();
+            }
+            lock.lock();
+            m_done.emplace(i, std::move(done));
+            m_changed.notify_all();
+        }
+    }
+
+    const std::vector<PendingFile>& m_pending;
+    const std::string& m_user;
+    std::size_t m_ahead = 0;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::size_t m_next = 0;  // the next file a thread reads
+    std::size_t m_taken = 0; // the file the store takes or waits for
+    std::map<std::size_t, Done> m_done;
+    std::vector<FileRead> m_released;
+    bool m_stop = false;
+    std::vector<std::thread> m_threads;
+};
+
+template <typename T>
+void append(std::vector<T>& to, std::vector<T>&& from)
+{
+    to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+}
 
 std::int64_t mtimeOf(const std::filesystem::path& file)
 {
@@ -114,7 +252,8 @@ std::vector<HandFolder> chosenHandFolders(const std::vector<std::filesystem::pat
 }
 
 StoreImport::StoreImport(GameStore& store, std::vector<HandFolder> folders, std::string userName)
-    : m_store(store), m_folders(std::move(folders)), m_userName(std::move(userName))
+    : m_store(store), m_folders(std::move(folders)), m_userName(std::move(userName)),
+      m_gamesPerTransaction(kGamesPerTransaction)
 {
 }
 
@@ -143,11 +282,21 @@ std::vector<PendingFile> StoreImport::pendingFiles(std::vector<std::string>* pro
             if (record != records.end() && !ec && size == record->second.bytesRead
                 && mtimeOf(file) == record->second.mtime)
                 continue;
-            pending.push_back({&folder, std::move(name)});
+            pending.push_back({&folder, std::move(name),
+                               record != records.end() ? std::optional(record->second) : std::nullopt});
         }
     }
     return pending;
 }
+
+// The files merged into the open transaction and what they add to the result
+// once it commits.
+struct StoreImport::Batch {
+    std::optional<Transaction> transaction;
+    std::chrono::steady_clock::time_point began;
+    std::filesystem::path first; // the first file not kept when it fails
+    ImportResult counts;
+};
 
 ImportResult StoreImport::run(const ImportProgressFn& progress, const std::atomic<bool>* stop)
 {
@@ -157,28 +306,22 @@ ImportResult StoreImport::run(const ImportProgressFn& progress, const std::atomi
         const std::vector<PendingFile> pending = pendingFiles(&result.folderProblems);
         // Another process may have imported since this connection last did.
         m_store.beginMerge();
-        // The next file is read and cut into games on a second thread while
-        // the store takes the current one.
-        const auto readAhead = [&](std::size_t i) {
-            return std::async(std::launch::async, readHandFile, pending[i],
-                              m_store.handFile(pending[i].folder->key, pending[i].name), m_userName);
-        };
-        std::future<FileRead> next;
-        if (!pending.empty())
-            next = readAhead(0);
-        for (std::size_t i = 0; i < pending.size(); ++i) {
-            FileRead read = next.get();
-            if (i + 1 < pending.size())
-                next = readAhead(i + 1);
+        const CheckpointSpacing spacing(m_store.db());
+        ReadAhead reader(pending, m_userName);
+        Batch batch;
+        bool failed = false;
+        for (std::size_t i = 0; i < pending.size() && !failed; ++i) {
+            FileRead read = reader.take(i);
             if (stop && stop->load())
                 break;
             if (progress)
-                progress({"Handfiles werden gelesen", pending[i].name, i + 1, pending.size(), result.games});
-            if (!storeFile(read, result))
-                break;
+                progress({"Handfiles werden gelesen", pending[i].name, i + 1, pending.size(),
+                          result.games + batch.counts.games});
+            failed = !storeFile(read, batch, result);
+            reader.release(std::move(read));
         }
-        if (next.valid())
-            next.wait();
+        if (!failed)
+            commit(batch, result);
         result.ok = result.error.empty();
     } catch (const std::exception& e) {
         result.error = e.what();
@@ -214,6 +357,7 @@ FileRead readHandFile(const PendingFile& pending, std::optional<HandFileRecord> 
     }
     const std::vector<std::string_view> lines = splitLines(bytes);
     read.builder.addFile(pending.name, lines, userName);
+    read.packed = packBlocks(read.builder.tables());
 
     next.bytesRead = offset + static_cast<std::int64_t>(bytes.size());
     next.size = next.bytesRead;
@@ -230,7 +374,7 @@ FileRead readHandFile(const PendingFile& pending, std::optional<HandFileRecord> 
     return read;
 }
 
-bool StoreImport::storeFile(const FileRead& read, ImportResult& result)
+bool StoreImport::storeFile(const FileRead& read, Batch& batch, ImportResult& result)
 {
     if (!read.unreadable.empty()) {
         // An unreadable file is named; the others are still imported.
@@ -238,38 +382,72 @@ bool StoreImport::storeFile(const FileRead& read, ImportResult& result)
         return true;
     }
     ResultsTally tally;
+    ImportResult& counts = batch.counts;
     try {
-        Transaction transaction(m_store.db());
+        if (!batch.transaction) {
+            batch.transaction.emplace(m_store.db());
+            batch.began = std::chrono::steady_clock::now();
+            batch.first = read.path;
+        }
         const HeldGames held = HeldGames::of(m_store);
-        const MergeCount merged = m_store.mergeFile(read.builder.tables());
+        const MergeCount merged = m_store.mergeFile(read.builder.tables(), &read.packed);
         // With the file's games, in the same transaction: a file is all or nothing with its results.
         storeResultsOfFile(m_store, read.builder.tables(), held, m_userName, read.record.name, tally);
         m_store.saveHandFile(read.record);
         if (read.isNew)
             m_store.appendLoadedFile(read.record.name);
-        transaction.commit();
-        result.added += merged.added;
+        counts.added += merged.added;
     } catch (const StoreError& e) {
-        result.diskFull = e.diskFull();
-        result.error = e.diskFull() ? "Der Datenträger ist voll, der Import wurde angehalten. Die Datenbank "
-                                          + pathText(m_store.file()) + " enthält alle Spiele bis vor "
-                                          + pathText(read.path) + "."
-                                    : e.what();
+        fail(batch, e, result);
         return false;
     }
     const GameTableBuilder& builder = read.builder;
-    result.games += builder.headersSeen();
-    result.unbalanced += tally.unbalanced;
+    counts.games += builder.headersSeen();
+    counts.unbalanced += tally.unbalanced;
     if (!tally.unreadable.empty()) {
         const std::vector<std::string_view> lines = splitLines(read.bytes);
         for (UnreadableResult& game : tally.unreadable)
-            result.unreadableResults.push_back({read.record.name, lineInFile(lines, game), std::move(game.reason)});
+            counts.unreadableResults.push_back({read.record.name, lineInFile(lines, game), std::move(game.reason)});
     }
-    result.files.push_back(read.record.name);
-    result.skipped.insert(result.skipped.end(), builder.skipped().begin(), builder.skipped().end());
-    result.filesWithoutGames.insert(result.filesWithoutGames.end(), builder.filesWithoutGames().begin(),
+    counts.files.push_back(read.record.name);
+    counts.skipped.insert(counts.skipped.end(), builder.skipped().begin(), builder.skipped().end());
+    counts.filesWithoutGames.insert(counts.filesWithoutGames.end(), builder.filesWithoutGames().begin(),
                                     builder.filesWithoutGames().end());
+    if (counts.games >= m_gamesPerTransaction || std::chrono::steady_clock::now() - batch.began >= kBatchTime)
+        return commit(batch, result);
     return true;
+}
+
+bool StoreImport::commit(Batch& batch, ImportResult& result)
+{
+    if (!batch.transaction)
+        return true;
+    try {
+        batch.transaction->commit();
+    } catch (const StoreError& e) {
+        fail(batch, e, result);
+        return false;
+    }
+    batch.transaction.reset();
+    ImportResult& counts = batch.counts;
+    result.games += counts.games;
+    result.added += counts.added;
+    result.unbalanced += counts.unbalanced;
+    append(result.unreadableResults, std::move(counts.unreadableResults));
+    append(result.files, std::move(counts.files));
+    append(result.skipped, std::move(counts.skipped));
+    append(result.filesWithoutGames, std::move(counts.filesWithoutGames));
+    counts = ImportResult{};
+    return true;
+}
+
+void StoreImport::fail(const Batch& batch, const StoreError& e, ImportResult& result)
+{
+    result.diskFull = e.diskFull();
+    result.error = e.diskFull() ? "Der Datenträger ist voll, der Import wurde angehalten. Die Datenbank "
+                                      + pathText(m_store.file()) + " enthält alle Spiele bis vor "
+                                      + pathText(batch.first) + "."
+                                : e.what();
 }
 
 } // namespace tallyhand

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/GameTableBuilder.h"
+#include "store/BlockCodec.h"
 #include "store/GameStore.h"
 
 #include <atomic>
@@ -48,6 +49,7 @@ struct ImportResult {
 struct PendingFile {
     const HandFolder* folder = nullptr;
     std::string name;
+    std::optional<HandFileRecord> record{}; // what the store held of it when listed
 };
 
 // One file read and cut into games, ready for the store.
@@ -57,6 +59,7 @@ struct FileRead {
     bool isNew = true;       // never read before
     std::string unreadable;  // German, when it could not be read
     GameTableBuilder builder;
+    PackedBlocks packed;     // the builder's blocks, packed where the file was read
     std::string bytes;       // as read, for naming lines of games that do not read
 };
 // Reads what is new of one file (from the start of its last game when the
@@ -65,9 +68,10 @@ FileRead readHandFile(const PendingFile& pending, std::optional<HandFileRecord> 
 
 // Imports what is new in the hand-history folders into the store: files
 // never read, and the part of a file written since it was read (from the
-// start of its last game, so that a game cut short is completed). Each file
-// is one transaction: a kill, a power cut or a full disk leaves every file
-// imported whole or not at all. The caller holds the ImportLock.
+// start of its last game, so that a game cut short is completed). Whole
+// files go into one transaction, several at a time: a kill, a power cut or a
+// full disk leaves every file imported whole or not at all. The caller holds
+// the ImportLock.
 class StoreImport {
 public:
     StoreImport(GameStore& store, std::vector<HandFolder> folders, std::string userName);
@@ -79,17 +83,27 @@ public:
     // Never throws. `stop` is looked at between files.
     ImportResult run(const ImportProgressFn& progress = {}, const std::atomic<bool>* stop = nullptr);
 
+    // Files go into one transaction until it holds this many games (or a
+    // second has passed); 1 makes a transaction of every file.
+    void setGamesPerTransaction(std::size_t games) { m_gamesPerTransaction = games; }
+
     const std::string& userName() const { return m_userName; }
     GameStore& store() { return m_store; }
 
 private:
-    // Merges one file in its own transaction; returns false when the import
+    struct Batch;
+    // Merges one file into the batch's transaction, begun when there is none,
+    // and commits it once it is large enough; returns false when the import
     // has to stop (message in `result`).
-    bool storeFile(const FileRead& read, ImportResult& result);
+    bool storeFile(const FileRead& read, Batch& batch, ImportResult& result);
+    // Commits the batch's files and counts them into `result`.
+    bool commit(Batch& batch, ImportResult& result);
+    void fail(const Batch& batch, const StoreError& e, ImportResult& result);
 
     GameStore& m_store;
     std::vector<HandFolder> m_folders;
     std::string m_userName;
+    std::size_t m_gamesPerTransaction;
 };
 
 // The hand-history folders of a home: those of the configuration text, or

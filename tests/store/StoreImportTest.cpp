@@ -142,8 +142,9 @@ TEST(StoreImport, VanishedFolderIsNamedAndTheOthersImported)
     EXPECT_NE(result.folderProblems[1].find("plain-file"), std::string::npos);
 }
 
-// A full disk stops the import between files: what was held stays, and the
-// next import after room is freed ends where a clean one ends.
+// A full disk stops the import between transactions: the files committed
+// stay and are the ones reported, the message names the first file not kept,
+// and the next import after room is freed ends where a clean one ends.
 TEST(StoreImport, FullDiskKeepsWholeFilesAndTheNextImportFinishes)
 {
     TempDir dir;
@@ -151,21 +152,51 @@ TEST(StoreImport, FullDiskKeepsWholeFilesAndTheNextImportFinishes)
     generate(hands, 300, 31);
     const auto names = listHandFiles(hands);
     ASSERT_GT(names.size(), 3u);
-    GameStore store(dir.path() / "t.db");
-    Statement pages(store.db(), "PRAGMA page_count");
-    ASSERT_TRUE(pages.step());
-    const std::string limit = "PRAGMA max_page_count = " + std::to_string(pages.int64(0) + 40);
-    store.db().exec(limit.c_str());
-    const ImportResult full = importFolder(store, hands);
-    EXPECT_FALSE(full.ok);
-    EXPECT_TRUE(full.diskFull);
-    EXPECT_NE(full.error.find("voll"), std::string::npos);
-    // Whole files only: every imported file is in the list, nothing else is.
-    EXPECT_EQ(store.loadedFiles(), full.files);
-    EXPECT_LT(full.files.size(), names.size());
+    for (const std::size_t games : {std::size_t{1}, std::size_t{25}}) {
+        SCOPED_TRACE(games);
+        GameStore store(dir.path() / (std::to_string(games) + ".db"));
+        Statement pages(store.db(), "PRAGMA page_count");
+        ASSERT_TRUE(pages.step());
+        const std::string limit = "PRAGMA max_page_count = " + std::to_string(pages.int64(0) + 40);
+        pages.reset();
+        store.db().exec(limit.c_str());
+        StoreImport job(store, {{"Hands", hands}}, "Hero");
+        job.setGamesPerTransaction(games);
+        const ImportResult full = job.run();
+        EXPECT_FALSE(full.ok);
+        EXPECT_TRUE(full.diskFull);
+        EXPECT_EQ(store.loadedFiles(), full.files);
+        ASSERT_GT(full.files.size(), 0u);
+        ASSERT_LT(full.files.size(), names.size());
+        EXPECT_NE(full.error.find("bis vor " + pathText(hands / names[full.files.size()])), std::string::npos)
+            << full.error;
 
-    store.db().exec("PRAGMA max_page_count = 1073741823");
-    EXPECT_TRUE(importFolder(store, hands).ok);
+        store.db().exec("PRAGMA max_page_count = 1073741823");
+        EXPECT_TRUE(importFolder(store, hands).ok);
+        EXPECT_EQ(exported(store, dir.path() / ("exp" + std::to_string(games))), textImportOf(hands, dir.path() / "ref"));
+    }
+}
+
+// Stopped between files, the import keeps every file it merged and reports
+// just those; the next import reads the rest.
+TEST(StoreImport, StopKeepsTheFilesMergedSoFar)
+{
+    TempDir dir;
+    const auto hands = dir.path() / "Hands";
+    generate(hands, 600, 41);
+    const auto names = listHandFiles(hands);
+    ASSERT_GT(names.size(), 4u);
+    GameStore store(dir.path() / "t.db");
+    std::atomic<bool> stop = false;
+    StoreImport job(store, {{"Hands", hands}}, "Hero");
+    const ImportResult stopped = job.run([&](const ImportProgress& p) { stop = p.fileIndex == 3; }, &stop);
+    EXPECT_TRUE(stopped.ok);
+    EXPECT_EQ(stopped.files, std::vector<std::string>(names.begin(), names.begin() + 3));
+    EXPECT_EQ(store.loadedFiles(), stopped.files);
+    EXPECT_EQ(store.gameCount(), stopped.added);
+
+    const ImportResult rest = importFolder(store, hands);
+    EXPECT_EQ(rest.files.size(), names.size() - 3);
     EXPECT_EQ(exported(store, dir.path() / "exp"), textImportOf(hands, dir.path() / "ref"));
 }
 
