@@ -137,6 +137,9 @@ GameStore::GameStore(const std::filesystem::path& file) : m_db(file, true)
     // that: a second process creating it at the same moment tries again.
     for (int attempt = 1;; ++attempt) {
         try {
+            // Larger pages for a new file: fewer of them to write and to look
+            // through for a history of millions of games.
+            m_db.exec("PRAGMA page_size=16384");
             m_db.exec("PRAGMA journal_mode=WAL");
             break;
         } catch (const StoreError& e) {
@@ -521,7 +524,33 @@ void GameStore::beginMerge()
     highest("SELECT MAX(game_no) FROM boards", m_boards);
     highest("SELECT MAX(game_no) FROM summaries", m_summaries);
     highest("SELECT MAX(game_no) FROM game_records", m_records);
+    m_held.reset();
     m_merging = true;
+}
+
+bool GameStore::mayHold(std::int64_t game)
+{
+    if (m_refs.above(game) && m_boards.above(game) && m_summaries.above(game) && m_records.above(game))
+        return false;
+    if (!m_held) {
+        m_held.emplace();
+        for (const char* sql : {"SELECT game_no FROM hole_refs INDEXED BY hole_refs_game",
+                                "SELECT game_no FROM boards INDEXED BY boards_game",
+                                "SELECT game_no FROM summaries INDEXED BY summaries_game",
+                                "SELECT game_no FROM game_records INDEXED BY game_records_game"}) {
+            Statement rows(m_db, sql);
+            while (rows.step())
+                m_held->insert(rows.int64(0));
+        }
+    }
+    return m_held->contains(game);
+}
+
+void GameStore::noteAdded(Highest& table, std::int64_t game)
+{
+    table.add(game);
+    if (m_held)
+        m_held->insert(game);
 }
 
 MergeCount GameStore::mergeFile(const GameTables& fileTables, const PackedBlocks* packed)
@@ -548,13 +577,13 @@ MergeCount GameStore::mergeFile(const GameTables& fileTables, const PackedBlocks
         }
         std::int64_t added = 0;
         for (const Tgame& r : e.game_refs) {
-            if (!m_refs.above(r.game_no)) {
+            if (!m_refs.above(r.game_no) && mayHold(r.game_no)) {
                 st.hasRef.reset().bind(1, r.game_no).bind(2, id);
                 if (st.hasRef.step())
                     continue;
             }
             st.addRef.reset().bind(1, id).bind(2, r.game_no).bind(3, r.tour_no).bind(4, r.table_name).bind(5, r.header).run();
-            m_refs.add(r.game_no);
+            noteAdded(m_refs, r.game_no);
             ++added;
         }
         if (added > 0)
@@ -565,14 +594,14 @@ MergeCount GameStore::mergeFile(const GameTables& fileTables, const PackedBlocks
     // Boards: the first board of a game number stays; one cut short is completed.
     for (const TBoard& b : fileTables.boards) {
         bool held = false;
-        if (!m_boards.above(b.game.game_no))
+        if (!m_boards.above(b.game.game_no) && mayHold(b.game.game_no))
             held = st.findBoard.reset().bind(1, b.game.game_no).step();
         if (!held) {
             st.addBoard.reset().bind(1, b.game.game_no).bind(2, b.game.tour_no);
             for (int i = 0; i < 5; ++i)
                 st.addBoard.bind(3 + i, b.cards[static_cast<std::size_t>(i)]);
             st.addBoard.run();
-            m_boards.add(b.game.game_no);
+            noteAdded(m_boards, b.game.game_no);
             continue;
         }
         std::array<std::string, 5> stored;
@@ -607,12 +636,12 @@ MergeCount GameStore::mergeFile(const GameTables& fileTables, const PackedBlocks
         for (std::size_t i = 0; i < blocks.size(); ++i) {
             const Tgame& g = blocks[i];
             bool held = false;
-            if (!highest.above(g.game_no))
+            if (!highest.above(g.game_no) && mayHold(g.game_no))
                 held = find.reset().bind(1, g.game_no).step();
             if (!held) {
                 add.reset().bind(1, g.game_no).bind(2, g.tour_no).bind(3, static_cast<std::int64_t>(g.lines.size()));
                 add.bind(4, packedOf(i)).run();
-                highest.add(g.game_no);
+                noteAdded(highest, g.game_no);
                 continue;
             }
             const LineList stored = unpackLines(find.bytes(2), static_cast<std::size_t>(find.int64(1)));

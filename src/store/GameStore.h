@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,9 @@ public:
     // calls: a game numbered above it needs no look-up (the card room numbers
     // its games upwards, so a new file's games usually are).
     void beginMerge();
+    // During a run of mergeFile calls: false when the store surely holds no
+    // row of the game number; true when it may.
+    bool mayHold(std::int64_t game);
     // Adds the games of one file's tables that the store does not hold and
     // completes those it holds cut short, exactly as reading the file on top
     // of the whole tables would. `packed`, when given, holds the tables'
@@ -118,6 +122,8 @@ private:
         }
     };
 
+    void noteAdded(Highest& table, std::int64_t game);
+
     // The statements of mergeFile and the file bookkeeping, prepared once.
     struct MergeStatements;
     MergeStatements& mergeStatements();
@@ -125,6 +131,10 @@ private:
     SqliteDb m_db;
     std::unique_ptr<MergeStatements> m_merge; // after m_db: finalized before it closes
     Highest m_refs, m_boards, m_summaries, m_records;
+    // Every game number held, read when a game below the highest first needs
+    // a look-up (files of several tables interleave their numbers) and kept
+    // up to date by mergeFile.
+    std::optional<std::unordered_set<std::int64_t>> m_held;
     bool m_merging = false;
 };
 

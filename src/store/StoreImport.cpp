@@ -25,14 +25,21 @@ constexpr std::size_t kGamesPerTransaction = 20000;
 constexpr auto kBatchTime = std::chrono::milliseconds(1000);
 
 // A checkpoint copies the log into the database file and waits for the
-// disk; during an import it runs once the log holds 64 MB rather than 4 MB,
-// so that the index pages every batch touches are copied less often.
+// disk; during an import it runs once the log holds 4096 pages (64 MB) rather
+// than 1000, so that the index pages every batch touches are copied less
+// often. The
+// indexes of a large history stay in a larger cache meanwhile.
 class CheckpointSpacing {
 public:
-    explicit CheckpointSpacing(SqliteDb& db) : m_db(db) { db.exec("PRAGMA wal_autocheckpoint = 16384"); }
+    explicit CheckpointSpacing(SqliteDb& db) : m_db(db)
+    {
+        db.exec("PRAGMA wal_autocheckpoint = 4096");
+        db.exec("PRAGMA cache_size = -262144");
+    }
     ~CheckpointSpacing()
     {
         try {
+            m_db.exec("PRAGMA cache_size = -65536");
             m_db.exec("PRAGMA wal_autocheckpoint = 1000");
             // What the import left in the log, as far as readers allow.
             m_db.exec("PRAGMA wal_checkpoint(PASSIVE)");
@@ -358,6 +365,7 @@ FileRead readHandFile(const PendingFile& pending, std::optional<HandFileRecord> 
     const std::vector<std::string_view> lines = splitLines(bytes);
     read.builder.addFile(pending.name, lines, userName);
     read.packed = packBlocks(read.builder.tables());
+    read.results = prepareResultsOfFile(read.builder.tables(), userName);
 
     next.bytesRead = offset + static_cast<std::int64_t>(bytes.size());
     next.size = next.bytesRead;
@@ -389,10 +397,10 @@ bool StoreImport::storeFile(const FileRead& read, Batch& batch, ImportResult& re
             batch.began = std::chrono::steady_clock::now();
             batch.first = read.path;
         }
-        const HeldGames held = HeldGames::of(m_store);
+        const HeldGames held = HeldGames::of(m_store, read.builder.tables());
         const MergeCount merged = m_store.mergeFile(read.builder.tables(), &read.packed);
         // With the file's games, in the same transaction: a file is all or nothing with its results.
-        storeResultsOfFile(m_store, read.builder.tables(), held, m_userName, read.record.name, tally);
+        storeResultsOfFile(m_store, read.builder.tables(), held, m_userName, read.record.name, tally, &read.results);
         m_store.saveHandFile(read.record);
         if (read.isNew)
             m_store.appendLoadedFile(read.record.name);

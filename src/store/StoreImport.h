@@ -3,6 +3,7 @@
 #include "history/GameTableBuilder.h"
 #include "store/BlockCodec.h"
 #include "store/GameStore.h"
+#include "store/StoredResults.h"
 
 #include <atomic>
 #include <filesystem>
@@ -60,6 +61,7 @@ struct FileRead {
     std::string unreadable;  // German, when it could not be read
     GameTableBuilder builder;
     PackedBlocks packed;     // the builder's blocks, packed where the file was read
+    PreparedResults results; // its new games' results, worked out there too
     std::string bytes;       // as read, for naming lines of games that do not read
 };
 // Reads what is new of one file (from the start of its last game when the

@@ -193,16 +193,13 @@ void storeResultsOf(GameStore& store, const std::vector<std::int64_t>& games, st
         writer.store(game, user, file, tally);
 }
 
-HeldGames HeldGames::of(GameStore& store)
+HeldGames HeldGames::of(GameStore& store, const GameTables& fileTables)
 {
-    HeldGames held;
-    Statement query(store.db(), "SELECT MAX(m) FROM (SELECT MAX(game_no) AS m FROM hole_refs"
-                                " UNION ALL SELECT MAX(game_no) FROM game_records)");
-    if (query.step() && !query.isNull(0)) {
-        held.any = true;
-        held.highest = query.int64(0);
-    }
-    return held;
+    HeldGames before;
+    for (const std::int64_t game : gamesOfTables(fileTables))
+        if (store.mayHold(game))
+            before.held.insert(game);
+    return before;
 }
 
 namespace {

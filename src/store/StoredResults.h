@@ -7,6 +7,7 @@
 #include <atomic>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -39,13 +40,13 @@ struct ResultsTally {
 void storeResultsOf(GameStore& store, const std::vector<std::int64_t>& games, std::string_view user,
                     std::string_view file, ResultsTally& tally);
 
-// The game numbers the store held before a file was merged: a game above
-// them is new to it.
+// Which of a file's game numbers the store may hold before the file is
+// merged: a game it surely does not hold is new to it. Taken during a run of
+// merges (GameStore::beginMerge).
 struct HeldGames {
-    std::int64_t highest = 0;
-    bool any = false;
-    static HeldGames of(GameStore& store);
-    bool isNew(std::int64_t game) const { return !any || game > highest; }
+    std::unordered_set<std::int64_t> held;
+    static HeldGames of(GameStore& store, const GameTables& fileTables);
+    bool isNew(std::int64_t game) const { return !held.contains(game); }
 };
 
 // What the store keeps of one game for `user`: its result, and what the
