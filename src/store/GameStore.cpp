@@ -512,7 +512,7 @@ void GameStore::appendTables(const GameTables& tables)
                 .run();
 }
 
-void GameStore::beginMerge()
+void GameStore::beginMerge(bool large)
 {
     const auto highest = [&](const char* sql, Highest& h) {
         Statement query(m_db, sql);
@@ -526,12 +526,16 @@ void GameStore::beginMerge()
     highest("SELECT MAX(game_no) FROM game_records", m_records);
     m_held.reset();
     m_merging = true;
+    m_largeMerge = large;
 }
 
 bool GameStore::mayHold(std::int64_t game)
 {
     if (m_refs.above(game) && m_boards.above(game) && m_summaries.above(game) && m_records.above(game))
         return false;
+    // A few files look their games up in the tables.
+    if (!m_largeMerge)
+        return true;
     if (!m_held) {
         m_held.emplace();
         for (const char* sql : {"SELECT game_no FROM hole_refs INDEXED BY hole_refs_game",

@@ -88,8 +88,10 @@ public:
     void appendLoadedFile(const std::string& name);
     // Reads the highest game number of each table, before a run of mergeFile
     // calls: a game numbered above it needs no look-up (the card room numbers
-    // its games upwards, so a new file's games usually are).
-    void beginMerge();
+    // its games upwards, so a new file's games usually are). For a `large`
+    // run the numbers below are answered from every held number, read once
+    // when first needed (files of several tables interleave their numbers).
+    void beginMerge(bool large = false);
     // During a run of mergeFile calls: false when the store surely holds no
     // row of the game number; true when it may.
     bool mayHold(std::int64_t game);
@@ -131,11 +133,10 @@ private:
     SqliteDb m_db;
     std::unique_ptr<MergeStatements> m_merge; // after m_db: finalized before it closes
     Highest m_refs, m_boards, m_summaries, m_records;
-    // Every game number held, read when a game below the highest first needs
-    // a look-up (files of several tables interleave their numbers) and kept
-    // up to date by mergeFile.
+    // Every game number held, in a large run once read, kept up to date by mergeFile.
     std::optional<std::unordered_set<std::int64_t>> m_held;
     bool m_merging = false;
+    bool m_largeMerge = false;
 };
 
 } // namespace tallyhand

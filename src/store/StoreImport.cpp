@@ -23,6 +23,9 @@ namespace {
 // again; readers still see new games within a second.
 constexpr std::size_t kGamesPerTransaction = 20000;
 constexpr auto kBatchTime = std::chrono::milliseconds(1000);
+// From this many files on, an import reads every held game number once
+// instead of looking games up one by one.
+constexpr std::size_t kFilesOfALargeImport = 64;
 
 // A checkpoint copies the log into the database file and waits for the
 // disk; during an import it runs once the log holds 4096 pages (64 MB) rather
@@ -312,7 +315,8 @@ ImportResult StoreImport::run(const ImportProgressFn& progress, const std::atomi
         bringResultsUpToDate(m_store, m_userName);
         const std::vector<PendingFile> pending = pendingFiles(&result.folderProblems);
         // Another process may have imported since this connection last did.
-        m_store.beginMerge();
+        // Reading every held game number pays for itself over many files.
+        m_store.beginMerge(pending.size() > kFilesOfALargeImport);
         const CheckpointSpacing spacing(m_store.db());
         ReadAhead reader(pending, m_userName);
         Batch batch;
