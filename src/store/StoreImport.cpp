@@ -26,6 +26,10 @@ constexpr auto kBatchTime = std::chrono::milliseconds(1000);
 // From this many files on, an import reads every held game number once
 // instead of looking games up one by one.
 constexpr std::size_t kFilesOfALargeImport = 64;
+// Files read ahead of the one being stored, and their bytes at most: a
+// commit takes a while, and readers that stop meanwhile leave a core idle.
+constexpr std::size_t kFilesAhead = 64;
+constexpr std::size_t kBytesAhead = 32 << 20;
 
 // A checkpoint copies the log into the database file and waits for the
 // disk; during an import it runs once the log holds 4096 pages (64 MB) rather
@@ -56,14 +60,15 @@ private:
 };
 
 // Reads, cuts and packs the pending files in order on threads that live as
-// long as the import (each keeps its compression context), a few files
-// ahead of the one the store takes.
+// long as the import (each keeps its compression context), ahead of the one
+// the store takes: far enough that the readers keep working while a commit
+// writes, bounded by files and by bytes held.
 class ReadAhead {
 public:
     ReadAhead(const std::vector<PendingFile>& pending, const std::string& userName) : m_pending(pending), m_user(userName)
     {
         const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 2u, 4u);
-        m_ahead = 2 * threads;
+        m_ahead = kFilesAhead;
         for (unsigned i = 0; i < threads && i < pending.size(); ++i)
             m_threads.emplace_back([this] { work(); });
     }
@@ -100,6 +105,8 @@ public:
         m_changed.wait(lock, [&] { return m_done.contains(i); });
         Done done = std::move(m_done.at(i));
         m_done.erase(i);
+        m_bytesAhead -= done.read.bytes.size();
+        m_changed.notify_all();
         if (done.error)
             std::rethrow_exception(done.error);
         return std::move(done.read);
@@ -116,7 +123,8 @@ private:
         std::unique_lock lock(m_mutex);
         for (;;) {
             m_changed.wait(lock, [&] {
-                return m_stop || !m_released.empty() || m_next >= m_pending.size() || m_next <= m_taken + m_ahead;
+                return m_stop || !m_released.empty() || m_next >= m_pending.size() ||
+                       (m_next <= m_taken + m_ahead && (m_bytesAhead < kBytesAhead || m_next == m_taken));
             });
             if (!m_released.empty()) {
                 std::vector<FileRead> released = std::move(m_released);
@@ -137,6 +145,7 @@ private:
                 done.error = std::current_exception();
             }
             lock.lock();
+            m_bytesAhead += done.read.bytes.size();
             m_done.emplace(i, std::move(done));
             m_changed.notify_all();
         }
@@ -149,6 +158,7 @@ private:
     std::condition_variable m_changed;
     std::size_t m_next = 0;  // the next file a thread reads
     std::size_t m_taken = 0; // the file the store takes or waits for
+    std::size_t m_bytesAhead = 0; // of the files read and not taken yet
     std::map<std::size_t, Done> m_done;
     std::vector<FileRead> m_released;
     bool m_stop = false;
