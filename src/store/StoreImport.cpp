@@ -414,7 +414,7 @@ bool StoreImport::storeFile(const FileRead& read, Batch& batch, ImportResult& re
         const HeldGames held = HeldGames::of(m_store, read.builder.tables());
         const MergeCount merged = m_store.mergeFile(read.builder.tables(), &read.packed);
         // With the file's games, in the same transaction: a file is all or nothing with its results.
-        storeResultsOfFile(m_store, read.builder.tables(), held, m_userName, read.record.name, tally, &read.results);
+        storeResultsOfFile(m_store, read.builder.tables(), held, m_userName, read.record.name, tally, read.results);
         m_store.saveHandFile(read.record);
         if (read.isNew)
             m_store.appendLoadedFile(read.record.name);

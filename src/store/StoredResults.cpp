@@ -32,13 +32,24 @@ std::int64_t flagsOf(const GameResult& r)
 
 } // namespace
 
-PreparedGame prepareGame(std::int64_t game, std::int64_t tour, std::string_view headerText, const LineList& block,
-                         std::string_view user)
+namespace {
+
+// What the statistics read of a block, with no result.
+PreparedGame factsOnly(const LineList& block, std::string_view user)
 {
     PreparedGame prepared;
     const GameFacts facts = readGameFacts(block, user);
     prepared.chips = facts.chips;
     prepared.tally = packTally(facts.tally);
+    return prepared;
+}
+
+} // namespace
+
+PreparedGame prepareGame(std::int64_t game, std::int64_t tour, std::string_view headerText, const LineList& block,
+                         std::string_view user)
+{
+    PreparedGame prepared = factsOnly(block, user);
     // The stored block starts after the header line; the reference keeps its text.
     std::string header = "PokerStars Hand #" + std::to_string(game) + ": ";
     if (tour != 0)
@@ -87,9 +98,7 @@ public:
         }
         // Every game with a block has its facts, dealt in or not: the
         // statistics count any game whose lines name the user.
-        PreparedGame facts = prepareGame(game, 0, {}, block, user);
-        facts.result.status = GameResultRead::Status::NotDealtIn;
-        write(game, facts, file, tally);
+        write(game, factsOnly(block, user), file, tally);
     }
 
     // What was worked out for a game the store did not hold before from the
@@ -240,21 +249,15 @@ PreparedResults prepareResultsOfFile(const GameTables& fileTables, std::string_v
 
 void storeResultsOfFile(GameStore& store, const GameTables& fileTables, const HeldGames& before,
                         std::string_view user, std::string_view file, ResultsTally& tally,
-                        const PreparedResults* prepared)
+                        const PreparedResults& prepared)
 {
-    const auto rows = rowsOfFile(fileTables);
     ResultWriter writer(store);
     for (const std::int64_t game : gamesOfTables(fileTables)) {
-        const FileRows& r = rows.at(game);
-        if (!before.isNew(game) || r.several || !r.ref || !r.block) {
-            writer.store(game, user, file, tally);
-            continue;
-        }
-        const auto ready = prepared ? prepared->find(game) : PreparedResults::const_iterator{};
-        if (prepared && ready != prepared->end())
+        const auto ready = prepared.find(game);
+        if (before.isNew(game) && ready != prepared.end())
             writer.write(game, ready->second, file, tally);
-        else // not worked out beforehand
-            writer.write(game, prepareGame(game, r.ref->tour_no, r.ref->header, r.block->lines, user), file, tally);
+        else
+            writer.store(game, user, file, tally);
     }
 }
 

@@ -65,11 +65,11 @@ PreparedResults prepareResultsOfFile(const GameTables& fileTables, std::string_v
 
 // storeResultsOf for the games of one file's tables, just merged into the
 // store that held `before`: a game new to the store with one reference and
-// one block in the file is read from those (or taken from `prepared`),
+// one block in the file is taken from `prepared` (prepareResultsOfFile),
 // without looking it up again.
 void storeResultsOfFile(GameStore& store, const GameTables& fileTables, const HeldGames& before,
                         std::string_view user, std::string_view file, ResultsTally& tally,
-                        const PreparedResults* prepared = nullptr);
+                        const PreparedResults& prepared);
 
 // The game numbers an import of these tables may have added or completed.
 std::vector<std::int64_t> gamesOfTables(const GameTables& tables);
